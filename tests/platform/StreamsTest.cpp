@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <csignal>
 #include <fstream>
 #include <iterator>
 
@@ -12,6 +10,7 @@
 #include "platform/Errors.h"
 #include "platform/ReplacingFile.h"
 #include "platform/Streams.h"
+#include "tests/FileSizeLimit.h"
 
 using namespace platform;
 
@@ -29,26 +28,6 @@ protected:
         return {std::istreambuf_iterator<char>(in), {}};
     }
     QStringList Entries() { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
-};
-
-// Makes writes beyond a size fail with EFBIG, as a full disk makes them fail.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int);
 };
 
 }  // namespace
@@ -130,7 +109,7 @@ TEST_F(Files, AReplacementThatFailsPartWayLeavesTheOldFileAndNoLeftovers) {
     {
         ReplacingFile replacement(Path("list"), ReplacingFile::Holder::Anyone);
         const std::string content(300, 'y');
-        FileSizeLimit limit(200);
+        tests::FileSizeLimit limit(200);
         EXPECT_THROW(replacement.Out().Write(content.data(), content.size()), EInOutError);
     }
     EXPECT_EQ(Get(Path("list")), std::string(100, 'x'));
