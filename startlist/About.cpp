@@ -31,8 +31,8 @@ TAboutForm::TAboutForm(QWidget* owner, const std::string& dateText)
     Label3 = MakeLabel(this, "et eksternt regneprogram for parturneringer.", 0, 38);
     Label4 = MakeLabel(this, "Dette programmet er skrevet av:", 0, 63);
     Label5 = MakeLabel(this, "Duoplan-prosjektet", 6, 88);
-    Label6 = MakeLabel(this, "Kontakt via prosjektets", 6, 106);
-    Label7 = MakeLabel(this, "saksliste (issues)", 6, 125);
+    Label6 = MakeLabel(this, "Se prosjektets", 6, 106);
+    Label7 = MakeLabel(this, "saksliste", 6, 125);
     Label8 = MakeLabel(this, "Telefon: ingen", 157, 88);
     Label9 = MakeLabel(this, "Faks: ingen", 169, 106);
     bnOK = new QPushButton("OK", this);
