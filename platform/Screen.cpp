@@ -12,6 +12,11 @@ QSize MonitorSize(int index) {
     return screens[index]->geometry().size();
 }
 
+int ScreenBitsPerPixel() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->depth() : 24;
+}
+
 void CenterOnMonitor0(QWidget* window) {
     const QSize monitor = MonitorSize(0);
     window->move((monitor.width() - window->width()) / 2, (monitor.height() - window->height()) / 2);

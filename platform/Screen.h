@@ -9,6 +9,8 @@ namespace platform {
 constexpr int kPixelsPerInch = 96;
 
 QSize MonitorSize(int index);
+// Bits per pixel of the primary screen; 24 when there is none.
+int ScreenBitsPerPixel();
 // Centres a window on monitor 0: (monitor size - window size) / 2, without the monitor's origin.
 void CenterOnMonitor0(QWidget* window);
 

@@ -1,0 +1,22 @@
+#include "Canvas.h"
+
+namespace platform {
+
+void Canvas::SetFont(const Font& font) {
+    font_.Assign(font);
+    ++fontSerial_;
+}
+
+void Canvas::SetFontColor(TColor color) {
+    font_.SetColor(color);
+    ++fontSerial_;
+}
+
+void Canvas::SetMapping(Size windowExt, Size viewportExt) {
+    // GDI refuses a zero extent and keeps the mapping it has.
+    if (windowExt.cx == 0 || windowExt.cy == 0 || viewportExt.cx == 0 || viewportExt.cy == 0) return;
+    windowExt_ = windowExt;
+    viewportExt_ = viewportExt;
+}
+
+}  // namespace platform
