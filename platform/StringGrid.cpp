@@ -38,17 +38,22 @@ public:
 
     void setCurrentIndex(const QModelIndex& index, SelectionFlags command) override {
         if (index.isValid() && index != currentIndex() && !grid_->CanSelect(index)) return;
+        // The selection that comes with the move needs no second asking.
+        approved_ = index;
         QItemSelectionModel::setCurrentIndex(index, command);
+        approved_ = QModelIndex();
     }
     void select(const QItemSelection& selection, SelectionFlags command) override {
         const QModelIndexList cells = selection.indexes();
-        if (std::any_of(cells.begin(), cells.end(), [this](const QModelIndex& cell) { return !grid_->CanSelect(cell); }))
-            return;
+        if (std::any_of(cells.begin(), cells.end(), [this](const QModelIndex& cell) { return !Allowed(cell); })) return;
         QItemSelectionModel::select(selection, command);
     }
 
 private:
+    bool Allowed(const QModelIndex& cell) const { return cell == approved_ || grid_->CanSelect(cell); }
+
     TStringGrid* grid_;
+    QPersistentModelIndex approved_;
 };
 
 namespace {
@@ -163,7 +168,10 @@ bool TStringGrid::SelectCell(int column, int row) {
     if (column < 1 || row < 1 || column >= ColCount() || row >= RowCount()) return false;
     const QModelIndex index = model()->index(row - 1, column - 1);
     setCurrentIndex(index);
-    return currentIndex() == index;
+    if (currentIndex() != index) return false;
+    // Also a cell that was current already shows its editor once it is chosen.
+    if (isVisible() && state() != EditingState) edit(index, QAbstractItemView::AllEditTriggers, nullptr);
+    return true;
 }
 
 QLineEdit* TStringGrid::Editor() const {
@@ -186,8 +194,9 @@ void TStringGrid::PassKey(char& key) {
 
 bool TStringGrid::CanSelect(const QModelIndex& index) {
     bool canSelect = true;
-    if (selectHandler_) RunGuarded([&] { selectHandler_(this, index.column() + 1, index.row() + 1, canSelect); });
-    return canSelect;
+    if (!selectHandler_) return true;
+    // A check that fails refuses the cell.
+    return RunGuarded([&] { selectHandler_(this, index.column() + 1, index.row() + 1, canSelect); }) && canSelect;
 }
 
 QModelIndex TStringGrid::NextSelectable(const QModelIndex& from, int step) {
