@@ -8,6 +8,7 @@
 // Coordinates are logical: device = (logical - window origin) * viewport extent / window
 // extent. Rectangles exclude their right and bottom edges, as in GDI.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -147,5 +148,8 @@ private:
     Size viewportExt_{1, 1};
     Point penPos_{0, 0};
 };
+
+// A canvas that draws on bitmap, as a memory device context with the bitmap selected.
+std::unique_ptr<Canvas> BitmapCanvas(Bitmap& bitmap);
 
 }  // namespace platform

@@ -32,6 +32,8 @@ QRect ShapeRect(const Rect& rect) {
 
 }  // namespace
 
+std::unique_ptr<Canvas> BitmapCanvas(Bitmap& bitmap) { return std::make_unique<QtCanvas>(bitmap); }
+
 QtCanvas::QtCanvas(Bitmap& bitmap) : QtCanvas(static_cast<QPaintDevice&>(bitmap.ToQImage())) {}
 
 QtCanvas::QtCanvas(QPaintDevice& device)
