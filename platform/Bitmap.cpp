@@ -42,8 +42,10 @@ TColor Bitmap::Pixel(int x, int y) const {
 void Bitmap::SetPixel(int x, int y, TColor color) {
     if (!image_.valid(x, y)) return;
     const TColor rgb = ColorToRGB(color);
-    if (IsMonochrome()) image_.setPixel(x, y, rgb == clWhite ? 1 : 0);
-    else image_.setPixel(x, y, qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)));
+    if (IsMonochrome())
+        image_.setPixel(x, y, rgb == clWhite ? 1 : 0);
+    else
+        image_.setPixel(x, y, qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)));
 }
 
 Bitmap Bitmap::Inverted() const {

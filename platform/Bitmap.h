@@ -21,7 +21,7 @@ constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 25;
 bool AcceptablePictureSize(std::int64_t width, std::int64_t height);
 
 class Bitmap {
-public:
+  public:
     Bitmap() = default;
     // A colour bitmap, black.
     Bitmap(int width, int height);
@@ -55,7 +55,7 @@ public:
     const QImage& ToQImage() const { return image_; }
     QImage& ToQImage() { return image_; }
 
-private:
+  private:
     explicit Bitmap(QImage image) : image_(std::move(image)) {}
     QImage image_;
 };

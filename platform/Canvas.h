@@ -68,7 +68,7 @@ struct TextMetric {
 };
 
 class Canvas {
-public:
+  public:
     Canvas() = default;
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
@@ -134,11 +134,11 @@ public:
     // One plane of one bit per pixel: a monochrome bitmap or printer.
     virtual bool IsMonochrome() const = 0;
 
-protected:
+  protected:
     // Grows with every font selection, so that a canvas can keep what it made of the font.
     int FontSerial() const { return fontSerial_; }
 
-private:
+  private:
     Font font_;
     int fontSerial_ = 0;
     TextAlign textAlign_ = TextAlign::Top;

@@ -23,7 +23,7 @@ using FontStyles = std::uint8_t;
 constexpr std::uint8_t DEFAULT_CHARSET = 1;
 
 class Font {
-public:
+  public:
     Font() = default;
     // A copy takes the attributes, not the change notification: that belongs to the owner.
     Font(const Font& other);
@@ -54,7 +54,7 @@ public:
     // The face is Windows-1252 and a Windows face name ("Arial"); its stand-in is chosen here.
     QFont ToQFont() const;
 
-private:
+  private:
     template <class T>
     void Change(T& field, const T& value);
     void CopyAttributes(const Font& other);

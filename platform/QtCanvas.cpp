@@ -11,9 +11,12 @@ namespace {
 
 QPainter::CompositionMode ToQt(RasterOp op) {
     switch (op) {
-        case RasterOp::And: return QPainter::RasterOp_SourceAndDestination;
-        case RasterOp::Or: return QPainter::RasterOp_SourceOrDestination;
-        case RasterOp::Copy: break;
+        case RasterOp::And:
+            return QPainter::RasterOp_SourceAndDestination;
+        case RasterOp::Or:
+            return QPainter::RasterOp_SourceOrDestination;
+        case RasterOp::Copy:
+            break;
     }
     return QPainter::CompositionMode_SourceOver;
 }
@@ -69,10 +72,14 @@ const QFontMetrics& QtCanvas::Metrics() {
 }
 
 void QtCanvas::SetShapePenAndBrush(QPainter& painter) const {
-    if (pen.Style == PenStyle::Clear) painter.setPen(Qt::NoPen);
-    else painter.setPen(QPen(ToQColor(pen.Color), pen.Width));
-    if (brush.Style == BrushStyle::Clear) painter.setBrush(Qt::NoBrush);
-    else painter.setBrush(ToQColor(brush.Color));
+    if (pen.Style == PenStyle::Clear)
+        painter.setPen(Qt::NoPen);
+    else
+        painter.setPen(QPen(ToQColor(pen.Color), pen.Width));
+    if (brush.Style == BrushStyle::Clear)
+        painter.setBrush(Qt::NoBrush);
+    else
+        painter.setBrush(ToQColor(brush.Color));
 }
 
 void QtCanvas::LineTo(int x, int y) {
@@ -171,7 +178,8 @@ Rect QtCanvas::ClipRect() {
     QRect visible(0, 0, device->width(), device->height());
     if (clip_) visible = clip_->ToQRegion().intersected(visible).boundingRect();
     const QRect logical = Mapping().inverted().mapRect(visible);
-    return {logical.x(), logical.y(), logical.x() + logical.width(), logical.y() + logical.height()};
+    return {logical.x(), logical.y(), logical.x() + logical.width(),
+            logical.y() + logical.height()};
 }
 
 void QtCanvas::StretchDraw(const Rect& dest, const Bitmap& picture, RasterOp op) {

@@ -19,7 +19,7 @@ class QPainter;
 namespace platform {
 
 class QtCanvas : public Canvas {
-public:
+  public:
     explicit QtCanvas(Bitmap& bitmap);
     explicit QtCanvas(QPaintDevice& device);
     // Draws with a painter that its owner keeps active (a printer across its pages); monochrome
@@ -45,7 +45,7 @@ public:
     void StretchDraw(const Rect& dest, const Bitmap& picture, RasterOp op) override;
     bool IsMonochrome() const override { return monochrome_; }
 
-private:
+  private:
     // Pictures stretched onto one device rectangle of a non-raster device, composed so far.
     struct Layer {
         QRect device;

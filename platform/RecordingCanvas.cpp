@@ -23,9 +23,12 @@ Rect Bounds(const Region& region) {
 
 const char* OpText(RasterOp op) {
     switch (op) {
-        case RasterOp::And: return "And";
-        case RasterOp::Or: return "Or";
-        case RasterOp::Copy: break;
+        case RasterOp::And:
+            return "And";
+        case RasterOp::Or:
+            return "Or";
+        case RasterOp::Copy:
+            break;
     }
     return "Copy";
 }
@@ -34,22 +37,33 @@ const char* OpText(RasterOp op) {
 
 std::string Describe(const RecordedCall& call) {
     switch (call.kind) {
-        case Kind::LineTo: return "LineTo " + PointText(call.from) + "-" + PointText(call.point);
-        case Kind::Rectangle: return "Rectangle " + RectText(call.rect);
-        case Kind::Ellipse: return "Ellipse " + RectText(call.rect);
-        case Kind::FillRect: return "FillRect " + RectText(call.rect);
-        case Kind::FillRegion: return "FillRegion " + RectText(call.rect);
-        case Kind::TextOut: return "TextOut " + PointText(call.point) + " \"" + call.text + "\"";
+        case Kind::LineTo:
+            return "LineTo " + PointText(call.from) + "-" + PointText(call.point);
+        case Kind::Rectangle:
+            return "Rectangle " + RectText(call.rect);
+        case Kind::Ellipse:
+            return "Ellipse " + RectText(call.rect);
+        case Kind::FillRect:
+            return "FillRect " + RectText(call.rect);
+        case Kind::FillRegion:
+            return "FillRegion " + RectText(call.rect);
+        case Kind::TextOut:
+            return "TextOut " + PointText(call.point) + " \"" + call.text + "\"";
         case Kind::TextRect:
             return "TextRect " + RectText(call.rect) + " " + PointText(call.point) + " \"" +
                    call.text + "\"";
-        case Kind::TextExtent: return "TextExtent \"" + call.text + "\"";
-        case Kind::TextMetrics: return "TextMetrics";
-        case Kind::SelectClipRegion: return "SelectClipRegion " + RectText(call.rect);
-        case Kind::RemoveClipRegion: return "RemoveClipRegion";
+        case Kind::TextExtent:
+            return "TextExtent \"" + call.text + "\"";
+        case Kind::TextMetrics:
+            return "TextMetrics";
+        case Kind::SelectClipRegion:
+            return "SelectClipRegion " + RectText(call.rect);
+        case Kind::RemoveClipRegion:
+            return "RemoveClipRegion";
         case Kind::StretchDraw:
-            return "StretchDraw " + RectText(call.rect) + " " + std::to_string(call.pictureSize.cx) +
-                   "x" + std::to_string(call.pictureSize.cy) + " " + OpText(call.op);
+            return "StretchDraw " + RectText(call.rect) + " " +
+                   std::to_string(call.pictureSize.cx) + "x" + std::to_string(call.pictureSize.cy) +
+                   " " + OpText(call.op);
     }
     return {};
 }
@@ -137,8 +151,12 @@ Rect RecordingCanvas::ClipRect() {
                                      device.Left, device.Top, device.Right, device.Bottom)))
                                : device;
     // The inverse of the mapping: logical = device * window extent / viewport extent + origin.
-    auto logicalX = [&](int x) { return x * GetWindowExt().cx / GetViewportExt().cx + GetWindowOrg().x; };
-    auto logicalY = [&](int y) { return y * GetWindowExt().cy / GetViewportExt().cy + GetWindowOrg().y; };
+    auto logicalX = [&](int x) {
+        return x * GetWindowExt().cx / GetViewportExt().cx + GetWindowOrg().x;
+    };
+    auto logicalY = [&](int y) {
+        return y * GetWindowExt().cy / GetViewportExt().cy + GetWindowOrg().y;
+    };
     return {logicalX(visible.Left), logicalY(visible.Top), logicalX(visible.Right),
             logicalY(visible.Bottom)};
 }

@@ -54,7 +54,7 @@ struct RecordedCall {
 std::string Describe(const RecordedCall& call);
 
 class RecordingCanvas : public Canvas {
-public:
+  public:
     std::vector<RecordedCall> calls;
     bool monochrome = false;
     // The device, in device pixels.
@@ -78,7 +78,7 @@ public:
     void StretchDraw(const Rect& dest, const Bitmap& picture, RasterOp op) override;
     bool IsMonochrome() const override { return monochrome; }
 
-private:
+  private:
     RecordedCall& Record(RecordedCall::Kind kind);
     std::optional<Region> clip_;
 };

@@ -12,13 +12,13 @@ Canvas& ScreenCanvas();
 
 // Installs a canvas for the screen for the life of this object and restores the one before.
 class ScopedScreenCanvas {
-public:
+  public:
     explicit ScopedScreenCanvas(std::unique_ptr<Canvas> canvas);
     ~ScopedScreenCanvas();
     ScopedScreenCanvas(const ScopedScreenCanvas&) = delete;
     ScopedScreenCanvas& operator=(const ScopedScreenCanvas&) = delete;
 
-private:
+  private:
     std::unique_ptr<Canvas> canvas_;
     Canvas* previous_;
 };

@@ -19,7 +19,8 @@ int StringList::AddEntry(const std::string& string, std::unique_ptr<Object> owne
     int index = Count();
     if (sorted_ && Find(string, index)) {
         if (duplicates_ == Duplicates::Ignore) return index;
-        if (duplicates_ == Duplicates::Error) throw EStringListError("String list does not allow duplicates");
+        if (duplicates_ == Duplicates::Error)
+            throw EStringListError("String list does not allow duplicates");
     }
     InsertEntry(index, Entry{string, std::move(owned), object});
     return index;
@@ -53,10 +54,9 @@ bool StringList::Find(const std::string& string, int& index) const {
         index = Count();
         return false;
     }
-    const auto place = std::lower_bound(entries_.begin(), entries_.end(), string,
-                                        [](const Entry& entry, const std::string& key) {
-                                            return entry.string < key;
-                                        });
+    const auto place = std::lower_bound(
+        entries_.begin(), entries_.end(), string,
+        [](const Entry& entry, const std::string& key) { return entry.string < key; });
     index = static_cast<int>(place - entries_.begin());
     return place != entries_.end() && place->string == string;
 }

@@ -14,12 +14,12 @@ namespace platform {
 
 // The base of the objects a string list can hold.
 class Object {
-public:
+  public:
     virtual ~Object() = default;
 };
 
 class EStringListError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
@@ -27,7 +27,7 @@ public:
 enum class Duplicates { Ignore, Accept, Error };
 
 class StringList {
-public:
+  public:
     StringList() = default;
     StringList(const StringList&) = delete;
     StringList& operator=(const StringList&) = delete;
@@ -63,7 +63,7 @@ public:
     Duplicates GetDuplicates() const { return duplicates_; }
     void SetDuplicates(Duplicates duplicates) { duplicates_ = duplicates; }
 
-private:
+  private:
     struct Entry {
         std::string string;
         std::unique_ptr<Object> owned;

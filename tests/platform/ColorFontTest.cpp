@@ -31,7 +31,8 @@ TEST(Color, SystemColoursFollowTheApplicationPaletteWhenDrawn) {
     for (const auto& [color, role] : cases) palette.setColor(role, QColor(shade++, 100, 200));
     QGuiApplication::setPalette(palette);
     shade = 10;
-    for (const auto& [color, role] : cases) EXPECT_EQ(ColorToRGB(color), RGB(shade++, 100, 200)) << role;
+    for (const auto& [color, role] : cases)
+        EXPECT_EQ(ColorToRGB(color), RGB(shade++, 100, 200)) << role;
     EXPECT_EQ(ColorToRGB(kSystemColor | 99), clBlack);  // no such system colour
     QGuiApplication::setPalette(saved);
 }

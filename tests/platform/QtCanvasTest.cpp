@@ -201,7 +201,8 @@ TEST(QtCanvas, TextRectDrawsNothingOutsideItsRectangle) {
     canvas.SetFont(Arial(12));
     canvas.SetBkMode(BkMode::Transparent);
     canvas.TextRect({0, 0, 12, 30}, 2, 2, "WWWWWW");
-    for (int y = 0; y < 30; ++y) EXPECT_EQ(Row(target, y).substr(12).find('1'), std::string::npos) << y;
+    for (int y = 0; y < 30; ++y)
+        EXPECT_EQ(Row(target, y).substr(12).find('1'), std::string::npos) << y;
     EXPECT_NE(InkRows(target).first, -1);
 }
 
@@ -214,7 +215,7 @@ TEST(QtCanvas, ComposesMaskedPicturesOffScreenOnDevicesWithoutRasterOperations) 
     {
         QtCanvas canvas(recording);
         canvas.StretchDraw({0, 0, 2, 1}, picture, RasterOp::Copy);
-        canvas.StretchDraw({0, 0, 2, 1}, mask, RasterOp::Or);  // transparent parts print white
+        canvas.StretchDraw({0, 0, 2, 1}, mask, RasterOp::Or);      // transparent parts print white
         canvas.StretchDraw({0, 1, 2, 2}, picture, RasterOp::And);  // AND onto white paper
         canvas.brush.Color = clBlue;
         canvas.FillRect({0, 2, 2, 3});

@@ -76,14 +76,15 @@ TEST(DLLDemA, EveryDecoderTurnsItsFormatIntoABitmap) {
         {FileDecoder::Bmp, StreamDecoder::Bmp, Encode(Sample(), "BMP"), "a.bmp"},
         {FileDecoder::Gif, StreamDecoder::Gif, SampleGif(), "a.gif"},
         {FileDecoder::Png, StreamDecoder::Png, Encode(Sample(), "PNG"), "a.png"},
-        {FileDecoder::Jpeg, StreamDecoder::Jpeg, Encode(Flat(4, 3, qRgb(0, 0, 0)), "JPEG"), "a.jpg"},
+        {FileDecoder::Jpeg, StreamDecoder::Jpeg, Encode(Flat(4, 3, qRgb(0, 0, 0)), "JPEG"),
+         "a.jpg"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Bitmap fromFile, fromStream;
         ASSERT_TRUE(DecodeFile(c.file, Write(dir, c.name, c.bytes), kSettings, fromFile));
-        ASSERT_TRUE(DecodeStream(c.stream, c.bytes.data(), static_cast<std::int32_t>(c.bytes.size()),
-                                 kSettings, fromStream));
+        ASSERT_TRUE(DecodeStream(c.stream, c.bytes.data(),
+                                 static_cast<std::int32_t>(c.bytes.size()), kSettings, fromStream));
         if (c.file == FileDecoder::Jpeg) {
             EXPECT_EQ(fromFile.Width(), 4);
             EXPECT_EQ(fromStream.Height(), 3);
@@ -102,9 +103,10 @@ TEST(DLLDemA, AFailingDecoderGivesNoPicture) {
     const std::string pngAsGif = Write(dir, "png.gif", png);
     Bitmap image;
     EXPECT_FALSE(DecodeFile(FileDecoder::Gif, pngAsGif, kSettings, image));
-    EXPECT_FALSE(DecodeFile(FileDecoder::Png, dir.filePath("none.png").toStdString(), kSettings, image));
-    EXPECT_FALSE(DecodeStream(StreamDecoder::Jpeg, png.data(), static_cast<std::int32_t>(png.size()),
-                              kSettings, image));
+    EXPECT_FALSE(
+        DecodeFile(FileDecoder::Png, dir.filePath("none.png").toStdString(), kSettings, image));
+    EXPECT_FALSE(DecodeStream(StreamDecoder::Jpeg, png.data(),
+                              static_cast<std::int32_t>(png.size()), kSettings, image));
     EXPECT_FALSE(DecodeStream(StreamDecoder::Png, png.data(), 10, kSettings, image));
     EXPECT_TRUE(image.Empty());
 }

@@ -17,9 +17,9 @@ using Bytes = std::vector<std::uint8_t>;
 // What comes between the global colour table and the picture.
 enum class GifLead {
     None,
-    Transparency,                // a graphic control extension with the transparency flag
-    ControlWithoutTransparency,  // one without it
-    ApplicationThenTransparency, // a looping extension first, the control after it
+    Transparency,                 // a graphic control extension with the transparency flag
+    ControlWithoutTransparency,   // one without it
+    ApplicationThenTransparency,  // a looping extension first, the control after it
 };
 
 struct Gif {
@@ -64,7 +64,8 @@ inline Bytes Encode(const Gif& gif) {
         for (int b : bytes) out.push_back(static_cast<std::uint8_t>(b));
     };
     auto put16 = [&](int value) { put({value & 0xFF, value >> 8 & 0xFF}); };
-    for (char c : std::string(gif.gif89 ? "GIF89a" : "GIF87a")) out.push_back(static_cast<std::uint8_t>(c));
+    for (char c : std::string(gif.gif89 ? "GIF89a" : "GIF87a"))
+        out.push_back(static_cast<std::uint8_t>(c));
     put16(gif.width);
     put16(gif.height);
     int sizeBits = 1;

@@ -78,10 +78,9 @@ const Library* Loaded() {
             library.handle = nullptr;
         }
         if (!library.handle)
-            platform::Dialogs::Current().MessageBox("Image Library, ILDA32T.DLL, not found",
-                                                    platform::ProgramTitle(),
-                                                    platform::MsgIcon::Error,
-                                                    platform::MsgButtons::Ok);
+            platform::Dialogs::Current().MessageBox(
+                "Image Library, ILDA32T.DLL, not found", platform::ProgramTitle(),
+                platform::MsgIcon::Error, platform::MsgButtons::Ok);
     }
     return library.handle ? &library : nullptr;
 }
@@ -95,7 +94,8 @@ bool TakePicture(const Library& library, std::int16_t result, IldaBitmap* return
         return false;
     platform::Bitmap bitmap(picture->width, picture->height);
     for (int y = 0; y < picture->height; ++y) {
-        const std::uint32_t* from = picture->pixels + static_cast<std::ptrdiff_t>(y) * picture->width;
+        const std::uint32_t* from =
+            picture->pixels + static_cast<std::ptrdiff_t>(y) * picture->width;
         std::uint32_t* to = bitmap.ScanLine(y);
         // Transparency is the masks' business; a transparent pixel keeps its colour.
         for (int x = 0; x < picture->width; ++x) to[x] = from[x] | 0xFF000000u;
@@ -123,16 +123,16 @@ bool DecodeFile(FileDecoder decoder, const std::string& fileName, const DecodeSe
                                    ProgressCallback, 0, "lzw");
             break;
         case FileDecoder::Bmp:
-            result = library->rbmp(name.c_str(), depth, option, &picture, &palette,
-                                   ProgressCallback, 0);
+            result =
+                library->rbmp(name.c_str(), depth, option, &picture, &palette, ProgressCallback, 0);
             break;
         case FileDecoder::Png:
-            result = library->rpng(name.c_str(), depth, option, &picture, &palette,
-                                   ProgressCallback, 0);
+            result =
+                library->rpng(name.c_str(), depth, option, &picture, &palette, ProgressCallback, 0);
             break;
         case FileDecoder::Jpeg:
-            result = library->rjpg(name.c_str(), depth, option, &picture, &palette,
-                                   ProgressCallback, 0);
+            result =
+                library->rjpg(name.c_str(), depth, option, &picture, &palette, ProgressCallback, 0);
             break;
     }
     return TakePicture(*library, result, picture, image);

@@ -11,7 +11,8 @@ void Fill(TStringBitmapList& cache, const std::vector<std::string>& keys) {
     cache.SetSorted(true);
     int width = 1;
     for (const std::string& key : keys)
-        cache.AddObject(key, std::make_unique<TBitmapItem>(std::make_unique<Bitmap>(width++, 1), 0, nullptr));
+        cache.AddObject(
+            key, std::make_unique<TBitmapItem>(std::make_unique<Bitmap>(width++, 1), 0, nullptr));
 }
 
 std::vector<std::string> Keys(const TStringBitmapList& cache) {

@@ -35,7 +35,9 @@ Bitmap RightColumnMask() {
     return mask;
 }
 
-const std::uint8_t* Bytes(const AllocRec& block) { return static_cast<const std::uint8_t*>(block.Memory); }
+const std::uint8_t* Bytes(const AllocRec& block) {
+    return static_cast<const std::uint8_t*>(block.Memory);
+}
 
 }  // namespace
 
@@ -87,8 +89,12 @@ TEST(FillDibHeader, CountsTheBitsAndRoundsEveryRowToFourBytes) {
         Bitmap bitmap;
         int bitCount, sizeImage;
     } cases[] = {
-        {Bitmap(1, 2), 24, 8},  {Bitmap(3, 2), 24, 24}, {Bitmap(4, 2), 24, 24},
-        {Bitmap(5, 2), 24, 32}, {Bitmap::Monochrome(1, 3), 1, 12}, {Bitmap::Monochrome(32, 3), 1, 12},
+        {Bitmap(1, 2), 24, 8},
+        {Bitmap(3, 2), 24, 24},
+        {Bitmap(4, 2), 24, 24},
+        {Bitmap(5, 2), 24, 32},
+        {Bitmap::Monochrome(1, 3), 1, 12},
+        {Bitmap::Monochrome(32, 3), 1, 12},
         {Bitmap::Monochrome(33, 3), 1, 24},
     };
     for (const auto& c : cases) {

@@ -46,8 +46,8 @@ const std::vector<std::string> kGreenColumn = {"0001", "0001", "0001"};
 
 TEST(ImageKind, TellsTheFormatFromTheFirstBytes) {
     const std::pair<std::string, int> cases[] = {
-        {"GIF89a", 3}, {"GIF87a", 2}, {"GIF8", 2},  {"BMxx", 1},   {"\x89PNG\r\n", 4},
-        {"\xFF\xD8\xFF", 5}, {"GIF7", 0}, {"\x89PNx", 0}, {"B", 0}, {"", 0},
+        {"GIF89a", 3},       {"GIF87a", 2}, {"GIF8", 2},    {"BMxx", 1}, {"\x89PNG\r\n", 4},
+        {"\xFF\xD8\xFF", 5}, {"GIF7", 0},   {"\x89PNx", 0}, {"B", 0},    {"", 0},
     };
     for (const auto& [bytes, kind] : cases)
         EXPECT_EQ(ImageKind(Bytes(bytes.begin(), bytes.end())), kind) << bytes;
@@ -105,8 +105,8 @@ TEST(DecodeImageFile, ChoosesTheDecoderByTheExtensionCutToFiveCharacters) {
         const Bytes* bytes;
         bool decoded;
     } cases[] = {
-        {"PIC.JPEG", &jpeg, true},  {"x.jpegx", &jpeg, true},   {"a.JpG", &jpeg, true},
-        {"a.PNG", &png, true},      {"a.tif", &png, false},     {"png.gif", &png, false},
+        {"PIC.JPEG", &jpeg, true},  {"x.jpegx", &jpeg, true},     {"a.JpG", &jpeg, true},
+        {"a.PNG", &png, true},      {"a.tif", &png, false},       {"png.gif", &png, false},
         {"jpeg.png", &jpeg, false}, {"noextension", &png, false}, {"a.png.tif", &png, false},
     };
     for (const auto& c : cases) {
@@ -152,13 +152,13 @@ TEST(DecodeImage, DamagedPicturesGiveNoPictureOrAPlausibleOneAndNeverACrash) {
     for (const auto& format : formats) {
         SCOPED_TRACE(format.name);
         const Bytes& whole = format.bytes;
-        const Bytes half(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(whole.size() / 2));
-        if (std::string(format.name) != "d.jpg") {  // a JPEG cut short may still show its top
-            EXPECT_FALSE(DecodeImageStream(MemoryStream(half)));
-            EXPECT_FALSE(DecodeImageFile(Write(dir, format.name, half)));
-        }
+        const Bytes half(whole.begin(),
+                         whole.begin() + static_cast<std::ptrdiff_t>(whole.size() / 2));
+        EXPECT_FALSE(DecodeImageStream(MemoryStream(half)));
+        EXPECT_FALSE(DecodeImageFile(Write(dir, format.name, half)));
         for (std::size_t length = 0; length < whole.size(); length += 7)
-            DecodeImageStream(MemoryStream(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length))));
+            DecodeImageStream(MemoryStream(
+                Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length))));
         for (std::size_t at = 0; at < std::min<std::size_t>(whole.size(), 80); ++at)
             for (int bit : {0, 3, 7}) {
                 Bytes flipped = whole;

@@ -12,8 +12,8 @@ PaletteEntry Rgb(int red, int green, int blue) {
 }  // namespace
 
 TEST(Palette, TheScreenDepthClassOfEveryBitCount) {
-    const std::pair<int, int> cases[] = {{1, 4}, {4, 4}, {5, 8}, {8, 8}, {15, 8},
-                                         {16, 24}, {24, 24}, {32, 24}};
+    const std::pair<int, int> cases[] = {{1, 4},  {4, 4},   {5, 8},   {8, 8},
+                                         {15, 8}, {16, 24}, {24, 24}, {32, 24}};
     for (const auto& [bits, depth] : cases) EXPECT_EQ(ScreenDepthClass(bits), depth) << bits;
 }
 
@@ -21,9 +21,9 @@ TEST(Palette, TheSharedPaletteHasAColourCubeAndGreysBetweenTheSystemColours) {
     const PaletteTable system = SystemPalette();
     const PaletteTable shared = MakeSharedPalette(system);
     EXPECT_EQ(shared[10], Rgb(55, 55, 55));
-    EXPECT_EQ(shared[11], Rgb(115, 55, 55));    // red fastest
-    EXPECT_EQ(shared[16], Rgb(55, 115, 55));    // then green
-    EXPECT_EQ(shared[46], Rgb(55, 55, 115));    // blue slowest
+    EXPECT_EQ(shared[11], Rgb(115, 55, 55));  // red fastest
+    EXPECT_EQ(shared[16], Rgb(55, 115, 55));  // then green
+    EXPECT_EQ(shared[46], Rgb(55, 55, 115));  // blue slowest
     EXPECT_EQ(shared[225], Rgb(255, 255, 255));
     EXPECT_EQ(shared[226], Rgb(135, 135, 135));
     EXPECT_EQ(shared[249], Rgb(250, 250, 250));

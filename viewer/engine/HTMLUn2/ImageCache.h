@@ -8,7 +8,7 @@
 #include "platform/StringList.h"
 
 class TBitmapItem : public platform::Object {
-public:
+  public:
     TBitmapItem(std::unique_ptr<platform::Bitmap> image, std::uint8_t maskKind,
                 std::unique_ptr<platform::Bitmap> mask);
 
@@ -22,7 +22,7 @@ public:
 
 // Its owner switches it to sorted mode; the entries' objects are TBitmapItems that it owns.
 class TStringBitmapList : public platform::StringList {
-public:
+  public:
     std::int32_t MaxAge() const { return maxAge_; }
     // Frees the entries older than maxAge, from the last to the first, and keeps the limit.
     void SetMaxAge(std::int32_t maxAge);
@@ -32,7 +32,7 @@ public:
     void AgeAll();
     TBitmapItem* Item(int index) const { return static_cast<TBitmapItem*>(Objects(index)); }
 
-private:
+  private:
     void DeleteOlderThan(std::int32_t maxAge);
     std::int32_t maxAge_ = 4;
 };

@@ -55,7 +55,8 @@ std::optional<Bitmap> ReadRows(const DibHeader& header, const AllocRec& bits) {
     const auto* rows = static_cast<const std::uint8_t*>(bits.Memory);
     for (int row = 0; row < height; ++row) {
         const std::uint8_t* line = rows + row * rowBytes;
-        std::uint32_t* pixels = bitmap.ScanLine(info.biHeight > 0 ? static_cast<int>(height) - 1 - row : row);
+        std::uint32_t* pixels =
+            bitmap.ScanLine(info.biHeight > 0 ? static_cast<int>(height) - 1 - row : row);
         for (int x = 0; x < width; ++x)
             pixels[x] = oneBit ? PixelOf(header.bmiColors[(line[x >> 3] >> (7 - (x & 7))) & 1])
                                : 0xFF000000u | std::uint32_t{line[3 * x + 2]} << 16 |
@@ -96,7 +97,8 @@ void FillDibHeader(const Bitmap& bitmap, BitmapInfoHeader& header) {
 void GetDibBits(const Bitmap& bitmap, DibHeader& header, std::unique_ptr<AllocRec>& block) {
     FillDibHeader(bitmap, header.bmiHeader);
     header.bmiColors.clear();
-    if (header.bmiHeader.biBitCount == 1) header.bmiColors = {RgbQuad{0, 0, 0, 0}, RgbQuad{255, 255, 255, 0}};
+    if (header.bmiHeader.biBitCount == 1)
+        header.bmiColors = {RgbQuad{0, 0, 0, 0}, RgbQuad{255, 255, 255, 0}};
     block = AllocBlock(static_cast<std::int32_t>(header.bmiHeader.biSizeImage));
     if (bitmap.Empty() || header.bmiHeader.biSizeImage == 0) {
         FreeBlock(block);

@@ -49,7 +49,8 @@ void DrawTransparent(platform::Canvas& dc, const platform::Bitmap& image,
 void FillDibHeader(const platform::Bitmap& bitmap, BitmapInfoHeader& header);
 // FillDibHeader, the colour table, and block := the rows. A bitmap without rows leaves no block
 // and raises the out-of-memory error.
-void GetDibBits(const platform::Bitmap& bitmap, DibHeader& header, std::unique_ptr<AllocRec>& block);
+void GetDibBits(const platform::Bitmap& bitmap, DibHeader& header,
+                std::unique_ptr<AllocRec>& block);
 // GetDibBits into a new header; on an error the header is freed and the error passes on.
 bool GetDib(const platform::Bitmap& bitmap, std::unique_ptr<DibHeader>& header,
             std::unique_ptr<AllocRec>& block, int& headerSize);

@@ -24,8 +24,9 @@ std::string ShortExtension(const std::string& fileName) {
     const std::size_t dot = fileName.rfind('.');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
     std::string extension = fileName.substr(dot, 5);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    });
     return extension;
 }
 
@@ -46,19 +47,29 @@ std::unique_ptr<Bitmap> ChosenFileDecoder(const std::string& fileName) {
     if (extension == ".bmp") return DecodedBmpFile(fileName);
     if (extension == ".gif") return DecodedFile(FileDecoder::Gif, fileName);
     if (extension == ".png") return DecodedFile(FileDecoder::Png, fileName);
-    if (extension == ".jpg" || extension == ".jpeg") return DecodedFile(FileDecoder::Jpeg, fileName);
+    if (extension == ".jpg" || extension == ".jpeg")
+        return DecodedFile(FileDecoder::Jpeg, fileName);
     return nullptr;
 }
 
 std::unique_ptr<Bitmap> ChosenStreamDecoder(const platform::MemoryStream& stream) {
     StreamDecoder decoder;
     switch (ImageKind(stream.Bytes())) {
-        case 1: decoder = StreamDecoder::Bmp; break;
+        case 1:
+            decoder = StreamDecoder::Bmp;
+            break;
         case 2:
-        case 3: decoder = StreamDecoder::Gif; break;
-        case 4: decoder = StreamDecoder::Png; break;
-        case 5: decoder = StreamDecoder::Jpeg; break;
-        default: return nullptr;
+        case 3:
+            decoder = StreamDecoder::Gif;
+            break;
+        case 4:
+            decoder = StreamDecoder::Png;
+            break;
+        case 5:
+            decoder = StreamDecoder::Jpeg;
+            break;
+        default:
+            return nullptr;
     }
     auto image = std::make_unique<Bitmap>();
     const auto size = static_cast<std::int32_t>(stream.Size());
@@ -84,8 +95,10 @@ std::unique_ptr<Bitmap> DecodeWithMask(Decode decode, std::uint8_t maskKind, TCo
                                        std::unique_ptr<Bitmap>& mask) {
     const std::unique_ptr<Bitmap> exact = DecodedWithoutPalette(decode);
     if (!exact) return nullptr;
-    if (maskKind == 1) mask = MakeMask(*exact, false, 0);
-    else if (maskKind == 2) mask = MakeMask(*exact, true, transparent);
+    if (maskKind == 1)
+        mask = MakeMask(*exact, false, 0);
+    else if (maskKind == 2)
+        mask = MakeMask(*exact, true, transparent);
     if (!mask) return nullptr;
     return decode();
 }
@@ -169,8 +182,9 @@ std::unique_ptr<Bitmap> MakeMask(const Bitmap& image, bool useGivenColor, TColor
     if (image.Empty() || image.IsMonochrome()) return nullptr;
     const TColor wanted =
         useGivenColor ? platform::ColorToRGB(color) : image.Pixel(0, image.Height() - 1);
-    const std::uint32_t transparent = static_cast<std::uint32_t>(platform::GetRValue(wanted)) << 16 |
-                                      platform::GetGValue(wanted) << 8 | platform::GetBValue(wanted);
+    const std::uint32_t transparent =
+        static_cast<std::uint32_t>(platform::GetRValue(wanted)) << 16 |
+        platform::GetGValue(wanted) << 8 | platform::GetBValue(wanted);
     auto mask = std::make_unique<Bitmap>(Bitmap::Monochrome(image.Width(), image.Height()));
     for (int y = 0; y < image.Height(); ++y) {
         const std::uint32_t* row = image.ScanLine(y);

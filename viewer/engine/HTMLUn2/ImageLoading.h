@@ -30,8 +30,7 @@ std::unique_ptr<platform::Bitmap> DecodeImageStream(const platform::MemoryStream
 // maskKind on entry: 0 no transparency wanted, 1 transparency by the bottom-left pixel. It
 // becomes 2 when the data is a GIF that declares a transparent colour; mask then holds the
 // mask made (none when no mask was made, and then there is no picture either).
-std::unique_ptr<platform::Bitmap> LoadImageFile(const std::string& fileName,
-                                                std::uint8_t& maskKind,
+std::unique_ptr<platform::Bitmap> LoadImageFile(const std::string& fileName, std::uint8_t& maskKind,
                                                 std::unique_ptr<platform::Bitmap>& mask);
 // None for no stream or one shorter than 20 bytes.
 std::unique_ptr<platform::Bitmap> LoadImageStream(platform::MemoryStream* stream,

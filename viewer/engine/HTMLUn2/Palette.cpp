@@ -45,14 +45,14 @@ std::uint8_t ScreenDepthClass(int bitsPerPixel) {
 
 PaletteTable SystemPalette() {
     PaletteTable system{};
-    const PaletteEntry low[10] = {
-        Entry(0, 0, 0),       Entry(128, 0, 0),     Entry(0, 128, 0),     Entry(128, 128, 0),
-        Entry(0, 0, 128),     Entry(128, 0, 128),   Entry(0, 128, 128),   Entry(192, 192, 192),
-        Entry(192, 220, 192), Entry(166, 202, 240)};
-    const PaletteEntry high[10] = {
-        Entry(255, 251, 240), Entry(160, 160, 164), Entry(128, 128, 128), Entry(255, 0, 0),
-        Entry(0, 255, 0),     Entry(255, 255, 0),   Entry(0, 0, 255),     Entry(255, 0, 255),
-        Entry(0, 255, 255),   Entry(255, 255, 255)};
+    const PaletteEntry low[10] = {Entry(0, 0, 0),      Entry(128, 0, 0),     Entry(0, 128, 0),
+                                  Entry(128, 128, 0),  Entry(0, 0, 128),     Entry(128, 0, 128),
+                                  Entry(0, 128, 128),  Entry(192, 192, 192), Entry(192, 220, 192),
+                                  Entry(166, 202, 240)};
+    const PaletteEntry high[10] = {Entry(255, 251, 240), Entry(160, 160, 164), Entry(128, 128, 128),
+                                   Entry(255, 0, 0),     Entry(0, 255, 0),     Entry(255, 255, 0),
+                                   Entry(0, 0, 255),     Entry(255, 0, 255),   Entry(0, 255, 255),
+                                   Entry(255, 255, 255)};
     for (int i = 0; i < 10; ++i) {
         system[static_cast<std::size_t>(i)] = low[i];
         system[static_cast<std::size_t>(246 + i)] = high[i];
