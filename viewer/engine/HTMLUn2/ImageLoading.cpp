@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 
 #include "DLLDemA.h"
 #include "HTMLUn2/Palette.h"
@@ -71,6 +72,7 @@ std::unique_ptr<Bitmap> ChosenStreamDecoder(const platform::MemoryStream& stream
         default:
             return nullptr;
     }
+    if (stream.Size() > INT32_MAX) return nullptr;  // the library takes 32-bit sizes
     auto image = std::make_unique<Bitmap>();
     const auto size = static_cast<std::int32_t>(stream.Size());
     if (!DecodeStream(decoder, stream.Bytes().data(), size, Settings(), *image)) return nullptr;
