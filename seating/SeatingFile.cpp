@@ -32,7 +32,11 @@ std::uint16_t Rotate(std::uint16_t player, int low, int high) {
 void Advance(SeatingRecord& record, int low, int high) {
     ++record.Round;
     ++record.Round2;
-    for (auto seat : kSeats) record.*seat = Rotate(record.*seat, low, high);
+    // Seat by seat by name, so that the record stays in registers in the writing loop.
+    record.North = Rotate(record.North, low, high);
+    record.South = Rotate(record.South, low, high);
+    record.East = Rotate(record.East, low, high);
+    record.West = Rotate(record.West, low, high);
 }
 
 void EncodeRecord(const SeatingRecord& record, std::uint8_t* bytes) {
@@ -44,22 +48,34 @@ void EncodeRecord(const SeatingRecord& record, std::uint8_t* bytes) {
     }
 }
 
-void WriteSeating(platform::Stream& out, const std::vector<SeatingRecord>& Seating, const SeatingCounts& counts) {
-    platform::BufferedWriter writer(out);
-    std::uint8_t bytes[kRecordSize];
-    std::size_t k = 0;
-    for (int group = 1; group <= counts.GroupCount; ++group) {
-        const int low = (group - 1) * counts.PlayerCount;
-        const int high = low + counts.MoverCount;
-        for (int table = 1; table <= counts.TableCount; ++table, ++k) {
-            SeatingRecord record = Seating[k];
-            for (int round = 1; round <= counts.MoverCount; ++round) {
-                EncodeRecord(record, bytes);
-                writer.Write(bytes, kRecordSize);
-                Advance(record, low, high);
-            }
+namespace {
+
+// Every round of every table of one group, encoded together and handed to the writer at
+// once: a large group goes straight to the disk without a second copy, small ones are
+// gathered by the writer.
+void WriteGroup(platform::BufferedWriter& writer, const SeatingRecord* tables, const SeatingCounts& counts, int low,
+                std::vector<std::uint8_t>& bytes) {
+    const int high = low + counts.MoverCount;
+    std::uint8_t* at = bytes.data();
+    for (int table = 0; table < counts.TableCount; ++table) {
+        SeatingRecord record = tables[table];
+        for (int round = 1; round <= counts.MoverCount; ++round, at += kRecordSize) {
+            EncodeRecord(record, at);
+            Advance(record, low, high);
         }
     }
+    writer.Write(bytes.data(), bytes.size());
+}
+
+}  // namespace
+
+void WriteSeating(platform::Stream& out, const std::vector<SeatingRecord>& Seating, const SeatingCounts& counts) {
+    platform::BufferedWriter writer(out);
+    const auto tables = static_cast<std::size_t>(counts.TableCount);
+    std::vector<std::uint8_t> bytes(tables * static_cast<std::size_t>(counts.MoverCount) * kRecordSize);
+    for (int group = 0; group < counts.GroupCount; ++group)
+        WriteGroup(writer, Seating.data() + static_cast<std::size_t>(group) * tables, counts,
+                   group * counts.PlayerCount, bytes);
     writer.Flush();
 }
 
