@@ -23,18 +23,22 @@ using Clock = std::chrono::steady_clock;
 constexpr seating::SeatingCounts kLargest{100, 0, 100, 400, 400};
 constexpr std::size_t kBytes = 56'000'000;
 
-double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+double Seconds(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
 
 // What the window does on "Skriv ny fil" once the grid is checked: players 1 to 400 seated
 // table by table, the other groups built from them, the file written.
 double WriteSeatingOnce(const std::string& fileName) {
     const Clock::time_point start = Clock::now();
-    std::vector<seating::SeatingRecord> Seating(static_cast<std::size_t>(kLargest.TableCount * kLargest.GroupCount));
+    std::vector<seating::SeatingRecord> Seating(
+        static_cast<std::size_t>(kLargest.TableCount * kLargest.GroupCount));
     for (int table = 1; table <= kLargest.TableCount; ++table) {
         seating::SeatingRecord& record = Seating[static_cast<std::size_t>(table - 1)];
         record = seating::FirstRound(table);
         for (std::size_t seat = 0; seat < seating::kSeats.size(); ++seat)
-            record.*seating::kSeats[seat] = static_cast<std::uint16_t>(4 * (table - 1) + static_cast<int>(seat) + 1);
+            record.*seating::kSeats[seat] =
+                static_cast<std::uint16_t>(4 * (table - 1) + static_cast<int>(seat) + 1);
     }
     seating::BuildGroups(Seating, kLargest);
     seating::WriteSeatingFile(fileName, Seating, kLargest);
@@ -48,7 +52,8 @@ double WriteSeatingOnce(const std::string& fileName) {
 
 // The same bytes from memory in as few calls as the system allows, made as durable as the
 // seating file: the file and the folder that names it synced.
-double WritePlainOnce(const std::string& fileName, const std::string& folder, const std::vector<char>& bytes) {
+double WritePlainOnce(const std::string& fileName, const std::string& folder,
+                      const std::vector<char>& bytes) {
     const Clock::time_point start = Clock::now();
     const int fd = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) Fail("open", fileName);
@@ -104,7 +109,8 @@ int main(int argc, char* argv[]) {
     }
     const double kvbSeconds = Median(kvb);
     const double plainSeconds = Median(plain);
-    std::printf("largest seating file, %zu bytes, median of %d runs in %s\n", kBytes, runs, folder.c_str());
+    std::printf("largest seating file, %zu bytes, median of %d runs in %s\n", kBytes, runs,
+                folder.c_str());
     std::printf("  KVB build and write: %.3f s\n", kvbSeconds);
     std::printf("  plain write:         %.3f s\n", plainSeconds);
     std::printf("  ratio:               %.2f (aim: at most 1.50)\n", kvbSeconds / plainSeconds);

@@ -19,21 +19,23 @@ namespace platform {
 
 // Makes every cell editor one of the grid's own line edits.
 class CellDelegate : public QStyledItemDelegate {
-public:
+  public:
     explicit CellDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
         return grid_->CreateEditor(parent, index);
     }
 
-private:
+  private:
     TStringGrid* grid_;
 };
 
 // Lets a cell become current or selected only when the grid's check allows it, whichever way
 // the move comes (mouse, arrow keys, Tab, the program).
 class CheckedSelection : public QItemSelectionModel {
-public:
-    CheckedSelection(QAbstractItemModel* model, TStringGrid* grid) : QItemSelectionModel(model, grid), grid_(grid) {}
+  public:
+    CheckedSelection(QAbstractItemModel* model, TStringGrid* grid)
+        : QItemSelectionModel(model, grid), grid_(grid) {}
     using QItemSelectionModel::select;
 
     void setCurrentIndex(const QModelIndex& index, SelectionFlags command) override {
@@ -45,12 +47,16 @@ public:
     }
     void select(const QItemSelection& selection, SelectionFlags command) override {
         const QModelIndexList cells = selection.indexes();
-        if (std::any_of(cells.begin(), cells.end(), [this](const QModelIndex& cell) { return !Allowed(cell); })) return;
+        if (std::any_of(cells.begin(), cells.end(),
+                        [this](const QModelIndex& cell) { return !Allowed(cell); }))
+            return;
         QItemSelectionModel::select(selection, command);
     }
 
-private:
-    bool Allowed(const QModelIndex& cell) const { return cell == approved_ || grid_->CanSelect(cell); }
+  private:
+    bool Allowed(const QModelIndex& cell) const {
+        return cell == approved_ || grid_->CanSelect(cell);
+    }
 
     TStringGrid* grid_;
     QPersistentModelIndex approved_;
@@ -63,11 +69,13 @@ constexpr int kDefaultRowHeight = 24;
 
 // Beyond the last row or column the grid shows its cell colour, not that of the fixed cells.
 class HeaderStyle : public QProxyStyle {
-public:
+  public:
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
-        if (element == CE_HeaderEmptyArea) painter->fillRect(option->rect, option->palette.base());
-        else QProxyStyle::drawControl(element, option, painter, widget);
+        if (element == CE_HeaderEmptyArea)
+            painter->fillRect(option->rect, option->palette.base());
+        else
+            QProxyStyle::drawControl(element, option, painter, widget);
     }
 };
 
@@ -83,7 +91,8 @@ void MakeFixed(QHeaderView* header, QStyle* style) {
 }  // namespace
 
 TStringGrid::TStringGrid(QWidget* parent)
-    : QTableWidget(parent), corner_(findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+    : QTableWidget(parent),
+      corner_(findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
     // The fixed row is the column header, the fixed column the row header: both stay put
     // while the cells scroll, and neither can be selected or edited.
     auto* headerStyle = new HeaderStyle;
@@ -112,7 +121,8 @@ TStringGrid::TStringGrid(QWidget* parent)
 void TStringGrid::SetColCount(int count) {
     const int first = columnCount();
     setColumnCount(std::max(2, count) - 1);
-    for (int column = first; column < columnCount(); ++column) setHorizontalHeaderItem(column, new QTableWidgetItem);
+    for (int column = first; column < columnCount(); ++column)
+        setHorizontalHeaderItem(column, new QTableWidgetItem);
     EnsureCurrentCell();
 }
 
@@ -159,8 +169,10 @@ void TStringGrid::SetCell(int column, int row, const std::string& text) {
     } else if (column == 0 || row == 0) {
         if (QTableWidgetItem* header = HeaderItem(column, row)) header->setText(ToQString(text));
     } else if (column < ColCount() && row < RowCount()) {
-        if (QTableWidgetItem* cell = item(row - 1, column - 1)) cell->setText(ToQString(text));
-        else setItem(row - 1, column - 1, new QTableWidgetItem(ToQString(text)));
+        if (QTableWidgetItem* cell = item(row - 1, column - 1))
+            cell->setText(ToQString(text));
+        else
+            setItem(row - 1, column - 1, new QTableWidgetItem(ToQString(text)));
     }
 }
 
@@ -170,12 +182,14 @@ bool TStringGrid::SelectCell(int column, int row) {
     setCurrentIndex(index);
     if (currentIndex() != index) return false;
     // Also a cell that was current already shows its editor once it is chosen.
-    if (isVisible() && state() != EditingState) edit(index, QAbstractItemView::AllEditTriggers, nullptr);
+    if (isVisible() && state() != EditingState)
+        edit(index, QAbstractItemView::AllEditTriggers, nullptr);
     return true;
 }
 
 QLineEdit* TStringGrid::Editor() const {
-    const bool open = editor_ && edited_.isValid() && edited_ == currentIndex() && state() == EditingState;
+    const bool open =
+        editor_ && edited_.isValid() && edited_ == currentIndex() && state() == EditingState;
     return open ? editor_.data() : nullptr;
 }
 
@@ -196,7 +210,9 @@ bool TStringGrid::CanSelect(const QModelIndex& index) {
     bool canSelect = true;
     if (!selectHandler_) return true;
     // A check that fails refuses the cell.
-    return RunGuarded([&] { selectHandler_(this, index.column() + 1, index.row() + 1, canSelect); }) && canSelect;
+    return RunGuarded(
+               [&] { selectHandler_(this, index.column() + 1, index.row() + 1, canSelect); }) &&
+           canSelect;
 }
 
 QModelIndex TStringGrid::NextSelectable(const QModelIndex& from, int step) {

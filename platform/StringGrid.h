@@ -18,9 +18,10 @@ namespace platform {
 
 class TStringGrid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     // A cell may become the current one only when the check leaves canSelect true.
-    using SelectCellHandler = std::function<void(QObject* sender, int column, int row, bool& canSelect)>;
+    using SelectCellHandler =
+        std::function<void(QObject* sender, int column, int row, bool& canSelect)>;
 
     explicit TStringGrid(QWidget* parent);
 
@@ -48,12 +49,12 @@ public:
     void OnKeyPress(KeyPressHandler handler) { keyHandler_ = std::move(handler); }
     void OnSelectCell(SelectCellHandler handler) { selectHandler_ = std::move(handler); }
 
-protected:
+  protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void focusInEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     friend class CellDelegate;
     friend class CheckedSelection;
     QLineEdit* CreateEditor(QWidget* parent, const QModelIndex& index);

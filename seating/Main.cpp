@@ -91,18 +91,23 @@ void TMainForm::CreateControls() {
 
 void TMainForm::ConnectHandlers() {
     connect(edBord, &QLineEdit::textChanged, this, Guarded(this, &TMainForm::edBordChange, edBord));
-    connect(edSitter, &QLineEdit::textChanged, this, Guarded(this, &TMainForm::edSitterChange, edSitter));
-    connect(edGrupper, &QLineEdit::textChanged, this, Guarded(this, &TMainForm::edGrupperChange, edGrupper));
+    connect(edSitter, &QLineEdit::textChanged, this,
+            Guarded(this, &TMainForm::edSitterChange, edSitter));
+    connect(edGrupper, &QLineEdit::textChanged, this,
+            Guarded(this, &TMainForm::edGrupperChange, edGrupper));
     for (QLineEdit* edit : {edBord, edSitter, edGrupper})
-        platform::OnKeyPress(edit, [this](QObject* sender, char& key) { NumKeyPress(sender, key); });
+        platform::OnKeyPress(edit,
+                             [this](QObject* sender, char& key) { NumKeyPress(sender, key); });
     BordTab->OnKeyPress([this](QObject* sender, char& key) { NumKeyPress(sender, key); });
-    BordTab->OnSelectCell([this](QObject* sender, int col, int row, bool& can) { BordTabSelectCell(sender, col, row, can); });
+    BordTab->OnSelectCell([this](QObject* sender, int col, int row, bool& can) {
+        BordTabSelectCell(sender, col, row, can);
+    });
     connect(bnSave, &QPushButton::clicked, this, Guarded(this, &TMainForm::bnSaveClick));
     connect(bnClose, &QPushButton::clicked, this, Guarded(this, &TMainForm::bnCloseClick));
 }
 
 void TMainForm::SetTabOrder() {
-    const std::vector<QWidget*> order = {BordTab, edBord, udBord, edSitter, udSitter,
+    const std::vector<QWidget*> order = {BordTab, edBord,  udBord,    edSitter, udSitter,
                                          bnSave,  bnClose, edGrupper, udGrupper};
     for (std::size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
     // The first in the tab order starts with the focus, so the first cell can be typed into.
@@ -112,7 +117,8 @@ void TMainForm::SetTabOrder() {
 void TMainForm::FormCreate() {
     platform::CenterOnMonitor0(this);
     const char* headers[] = {"Bord", "Nord", "Syd", "Øst", "Vest"};
-    for (int column = 0; column < 5; ++column) BordTab->SetCell(column, 0, platform::FromUtf8(headers[column]));
+    for (int column = 0; column < 5; ++column)
+        BordTab->SetCell(column, 0, platform::FromUtf8(headers[column]));
     FillTableRows();
 }
 
@@ -156,7 +162,9 @@ void TMainForm::NumKeyPress(QObject*, char& Key) {
     if ((Key < '0' || Key > '9') && Key != 8) Key = 0;
 }
 
-void TMainForm::BordTabSelectCell(QObject*, int ACol, int, bool& CanSelect) { CanSelect = ACol != 0; }
+void TMainForm::BordTabSelectCell(QObject*, int ACol, int, bool& CanSelect) {
+    CanSelect = ACol != 0;
+}
 
 void TMainForm::bnCloseClick() { close(); }
 

@@ -21,7 +21,7 @@ namespace seating {
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     TMainForm();
     ~TMainForm() override;
 
@@ -61,7 +61,7 @@ public:
     bool CheckPlayer(int number);
     void bnCloseClick();
 
-private:
+  private:
     void CreateControls();
     void ConnectHandlers();
     void SetTabOrder();

@@ -1,22 +1,25 @@
 // The save command: the check of the first round, the building of all groups and the file.
 #include "Main.h"
-
 #include "platform/Numbers.h"
 #include "platform/StringGrid.h"
 #include "platform/Text.h"
 
 namespace seating {
 
-SeatingCounts TMainForm::Counts() const { return {TableCount, SitterCount, GroupCount, PlayerCount, MoverCount}; }
+SeatingCounts TMainForm::Counts() const {
+    return {TableCount, SitterCount, GroupCount, PlayerCount, MoverCount};
+}
 
 bool TMainForm::RefuseSeating(const std::string& text) {
-    platform::Dialogs::Current().MessageBox(text, "Feil oppsett", platform::MsgIcon::None, platform::MsgButtons::Ok);
+    platform::Dialogs::Current().MessageBox(text, "Feil oppsett", platform::MsgIcon::None,
+                                            platform::MsgButtons::Ok);
     return false;
 }
 
 bool TMainForm::CheckPlayer(int number) {
     const std::string shown = platform::IntToStr(number);
-    if (number > PlayerCount) return RefuseSeating("Spillernummer " + shown + platform::FromUtf8(" er for høyt!"));
+    if (number > PlayerCount)
+        return RefuseSeating("Spillernummer " + shown + platform::FromUtf8(" er for høyt!"));
     if (number < 1) return RefuseSeating("Spillernummer " + shown + " er for lavt!");
     if (PlayerUsed[static_cast<std::size_t>(number - 1)])
         return RefuseSeating("Spiller " + shown + " sitter flere steder!");
@@ -40,7 +43,8 @@ bool TMainForm::ReadFirstRound(std::vector<SeatingRecord>& Seating) {
 
 void TMainForm::bnSaveClick() {
     PlayerUsed.assign(static_cast<std::size_t>(PlayerCount), false);
-    std::vector<SeatingRecord> Seating(static_cast<std::size_t>(GroupCount) * static_cast<std::size_t>(TableCount));
+    std::vector<SeatingRecord> Seating(static_cast<std::size_t>(GroupCount) *
+                                       static_cast<std::size_t>(TableCount));
     if (!ReadFirstRound(Seating)) return;
     const SeatingCounts counts = Counts();
     BuildGroups(Seating, counts);

@@ -19,7 +19,8 @@ void BuildGroups(std::vector<SeatingRecord>& Seating, const SeatingCounts& count
     for (std::size_t k = tables; k < all; ++k) {
         Seating[k] = FirstRound(static_cast<int>(k) + 1);
         for (auto seat : kSeats)
-            Seating[k].*seat = static_cast<std::uint16_t>(Seating[k - tables].*seat + counts.PlayerCount);
+            Seating[k].*seat =
+                static_cast<std::uint16_t>(Seating[k - tables].*seat + counts.PlayerCount);
     }
 }
 
@@ -53,8 +54,8 @@ namespace {
 // Every round of every table of one group, encoded together and handed to the writer at
 // once: a large group goes straight to the disk without a second copy, small ones are
 // gathered by the writer.
-void WriteGroup(platform::BufferedWriter& writer, const SeatingRecord* tables, const SeatingCounts& counts, int low,
-                std::vector<std::uint8_t>& bytes) {
+void WriteGroup(platform::BufferedWriter& writer, const SeatingRecord* tables,
+                const SeatingCounts& counts, int low, std::vector<std::uint8_t>& bytes) {
     const int high = low + counts.MoverCount;
     std::uint8_t* at = bytes.data();
     for (int table = 0; table < counts.TableCount; ++table) {
@@ -69,10 +70,12 @@ void WriteGroup(platform::BufferedWriter& writer, const SeatingRecord* tables, c
 
 }  // namespace
 
-void WriteSeating(platform::Stream& out, const std::vector<SeatingRecord>& Seating, const SeatingCounts& counts) {
+void WriteSeating(platform::Stream& out, const std::vector<SeatingRecord>& Seating,
+                  const SeatingCounts& counts) {
     platform::BufferedWriter writer(out);
     const auto tables = static_cast<std::size_t>(counts.TableCount);
-    std::vector<std::uint8_t> bytes(tables * static_cast<std::size_t>(counts.MoverCount) * kRecordSize);
+    std::vector<std::uint8_t> bytes(tables * static_cast<std::size_t>(counts.MoverCount) *
+                                    kRecordSize);
     for (int group = 0; group < counts.GroupCount; ++group)
         WriteGroup(writer, Seating.data() + static_cast<std::size_t>(group) * tables, counts,
                    group * counts.PlayerCount, bytes);

@@ -54,7 +54,8 @@ void Advance(SeatingRecord& record, int low, int high);
 void EncodeRecord(const SeatingRecord& record, std::uint8_t* bytes);
 
 // Every round of every table of every group, each table starting from its record in Seating.
-void WriteSeating(platform::Stream& out, const std::vector<SeatingRecord>& Seating, const SeatingCounts& counts);
+void WriteSeating(platform::Stream& out, const std::vector<SeatingRecord>& Seating,
+                  const SeatingCounts& counts);
 // Writes beside the file and moves it into place only when all is on the disk, so that a
 // failed save leaves no half file that Rundeverket would take for a seating file.
 void WriteSeatingFile(const std::string& fileName, const std::vector<SeatingRecord>& Seating,

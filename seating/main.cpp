@@ -1,7 +1,7 @@
 // KVB: writes the seating file of an individual tournament for Rundeverket.
-#include <QApplication>
-
 #include "Main.h"
+
+#include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

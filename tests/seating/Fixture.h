@@ -24,7 +24,7 @@ namespace seating {
 using Row = std::array<const char*, 4>;
 
 class KvbTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     platform::ScopedScriptedDialogs script;
     std::unique_ptr<TMainForm> form = std::make_unique<TMainForm>();
@@ -35,8 +35,12 @@ protected:
     }
 
     std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
-    QStringList FolderEntries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
-    static void Put(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+    QStringList FolderEntries() const {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    }
+    static void Put(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
 
     // Selects the edit's whole text and types over it, key by key.
     static void TypeOver(QLineEdit* edit, const char* keys) {
@@ -53,15 +57,18 @@ protected:
     // The first round, typed cell by cell.
     void TypeGrid(const std::vector<Row>& rows) {
         for (std::size_t t = 0; t < rows.size(); ++t)
-            for (int seat = 0; seat < 4; ++seat) TypeCell(seat + 1, static_cast<int>(t) + 1, rows[t][seat]);
+            for (int seat = 0; seat < 4; ++seat)
+                TypeCell(seat + 1, static_cast<int>(t) + 1, rows[t][seat]);
     }
     void FillGrid(const std::vector<Row>& rows) {
         for (std::size_t t = 0; t < rows.size(); ++t)
-            for (int seat = 0; seat < 4; ++seat) form->BordTab->SetCell(seat + 1, static_cast<int>(t) + 1, rows[t][seat]);
+            for (int seat = 0; seat < 4; ++seat)
+                form->BordTab->SetCell(seat + 1, static_cast<int>(t) + 1, rows[t][seat]);
     }
     std::vector<std::string> Column(int column) const {
         std::vector<std::string> cells;
-        for (int row = 1; row < form->BordTab->RowCount(); ++row) cells.push_back(form->BordTab->Cell(column, row));
+        for (int row = 1; row < form->BordTab->RowCount(); ++row)
+            cells.push_back(form->BordTab->Cell(column, row));
         return cells;
     }
     // Presses "Skriv ny fil" and answers the save dialog with the file, if it comes.

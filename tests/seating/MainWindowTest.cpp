@@ -13,21 +13,30 @@ using platform::FromUtf8;
 
 TEST_F(KvbTest, ShowsTheDesignedControls) {
     EXPECT_EQ(form->windowTitle(), "KVB");
-    struct Expected { QWidget* control; QRect geometry; };
-    for (const Expected& e : {Expected{form->edBord, {0, 32, 33, 30}}, Expected{form->udBord, {33, 32, 15, 30}},
-                              Expected{form->edSitter, {0, 72, 33, 30}}, Expected{form->udSitter, {33, 72, 15, 30}},
-                              Expected{form->edGrupper, {0, 112, 33, 30}}, Expected{form->udGrupper, {33, 112, 15, 30}},
-                              Expected{form->bnSave, {0, 160, 145, 33}}, Expected{form->bnClose, {0, 208, 145, 33}},
-                              Expected{form->BordTab, {152, 32, 353, 305}}}) {
+    struct Expected {
+        QWidget* control;
+        QRect geometry;
+    };
+    for (const Expected& e :
+         {Expected{form->edBord, {0, 32, 33, 30}}, Expected{form->udBord, {33, 32, 15, 30}},
+          Expected{form->edSitter, {0, 72, 33, 30}}, Expected{form->udSitter, {33, 72, 15, 30}},
+          Expected{form->edGrupper, {0, 112, 33, 30}}, Expected{form->udGrupper, {33, 112, 15, 30}},
+          Expected{form->bnSave, {0, 160, 145, 33}}, Expected{form->bnClose, {0, 208, 145, 33}},
+          Expected{form->BordTab, {152, 32, 353, 305}}}) {
         EXPECT_EQ(e.control->geometry(), e.geometry) << e.control->metaObject()->className();
         EXPECT_EQ(e.control->font().family(), "Arial");
         EXPECT_EQ(e.control->font().pixelSize(), 19);
         EXPECT_TRUE(e.control->font().bold());
     }
-    struct Label { QLabel* label; const char* text; QPoint at; };
-    for (const Label& l : {Label{form->Label1, "Lag KVB-fil til rundeverket for singleturnering", {0, 0}},
-                           Label{form->Label2, "bord", {56, 34}}, Label{form->Label3, "sitter", {56, 74}},
-                           Label{form->Label4, "grupper", {56, 114}}}) {
+    struct Label {
+        QLabel* label;
+        const char* text;
+        QPoint at;
+    };
+    for (const Label& l :
+         {Label{form->Label1, "Lag KVB-fil til rundeverket for singleturnering", {0, 0}},
+          Label{form->Label2, "bord", {56, 34}}, Label{form->Label3, "sitter", {56, 74}},
+          Label{form->Label4, "grupper", {56, 114}}}) {
         EXPECT_EQ(l.label->text(), l.text);
         EXPECT_EQ(l.label->pos(), l.at);
         EXPECT_GE(l.label->width(), l.label->sizeHint().width()) << l.text;  // not clipped
@@ -38,19 +47,27 @@ TEST_F(KvbTest, ShowsTheDesignedControls) {
     // Sized to its content: the grid's lower right corner is the client's.
     EXPECT_EQ(form->centralWidget()->size(), QSize(505, 337));
     const QSize monitor = platform::MonitorSize(0);
-    EXPECT_EQ(form->pos(), QPoint((monitor.width() - form->width()) / 2, (monitor.height() - form->height()) / 2));
+    EXPECT_EQ(form->pos(), QPoint((monitor.width() - form->width()) / 2,
+                                  (monitor.height() - form->height()) / 2));
 }
 
 TEST_F(KvbTest, StartsWithTwoTablesNoStationaryPlayersAndOneGroup) {
-    struct Count { QLineEdit* edit; platform::TUpDown* upDown; const char* text; int min, max; };
-    for (const Count& c : {Count{form->edBord, form->udBord, "2", 2, 100}, Count{form->edSitter, form->udSitter, "0", 0, 3},
+    struct Count {
+        QLineEdit* edit;
+        platform::TUpDown* upDown;
+        const char* text;
+        int min, max;
+    };
+    for (const Count& c : {Count{form->edBord, form->udBord, "2", 2, 100},
+                           Count{form->edSitter, form->udSitter, "0", 0, 3},
                            Count{form->edGrupper, form->udGrupper, "1", 1, 100}}) {
         EXPECT_EQ(Text(c.edit), c.text);
         EXPECT_EQ(c.upDown->Associate(), c.edit);
         EXPECT_EQ(c.upDown->Min(), c.min);
         EXPECT_EQ(c.upDown->Max(), c.max);
     }
-    EXPECT_EQ((std::array{form->TableCount, form->SitterCount, form->GroupCount, form->PlayerCount, form->MoverCount}),
+    EXPECT_EQ((std::array{form->TableCount, form->SitterCount, form->GroupCount, form->PlayerCount,
+                          form->MoverCount}),
               (std::array{2, 0, 1, 8, 8}));
     EXPECT_EQ(form->BordTab->ColCount(), 5);
     EXPECT_EQ(form->BordTab->RowCount(), 3);
@@ -64,18 +81,26 @@ TEST_F(KvbTest, StartsWithTwoTablesNoStationaryPlayersAndOneGroup) {
 }
 
 TEST_F(KvbTest, TabGoesThroughTheControlsInTheDesignedOrder) {
-    const std::vector<QWidget*> order = {form->BordTab, form->edBord,  form->udBord,    form->edSitter, form->udSitter,
-                                         form->bnSave,  form->bnClose, form->edGrupper, form->udGrupper};
+    const std::vector<QWidget*> order = {form->BordTab,  form->edBord,    form->udBord,
+                                         form->edSitter, form->udSitter,  form->bnSave,
+                                         form->bnClose,  form->edGrupper, form->udGrupper};
     QWidget* at = form->BordTab;
     for (std::size_t i = 1; i < order.size(); ++i) {
         do at = at->nextInFocusChain();
-        while (at->focusPolicy() == Qt::NoFocus || !at->isVisibleTo(form.get()) || at->parentWidget() != form->centralWidget());
+        while (at->focusPolicy() == Qt::NoFocus || !at->isVisibleTo(form.get()) ||
+               at->parentWidget() != form->centralWidget());
         EXPECT_EQ(at, order[i]) << i;
     }
 }
 
 TEST_F(KvbTest, CountsAreLimitedToTheirRangeAndTheEditShowsTheLimit) {
-    struct Case { QLineEdit* edit; const char* typed; const char* shown; int TMainForm::*count; int value; };
+    struct Case {
+        QLineEdit* edit;
+        const char* typed;
+        const char* shown;
+        int TMainForm::*count;
+        int value;
+    };
     for (const Case& c : {Case{form->edBord, "1", "2", &TMainForm::TableCount, 2},
                           Case{form->edBord, "150", "100", &TMainForm::TableCount, 100},
                           Case{form->edBord, "37", "37", &TMainForm::TableCount, 37},
@@ -117,7 +142,8 @@ TEST_F(KvbTest, AChangedTableCountEmptiesTheGridWhileTheOtherCountsKeepIt) {
 
     TypeOver(form->edBord, "3");
     EXPECT_EQ(Column(0), (std::vector<std::string>{"1", "2", "3"}));
-    for (int column = 1; column <= 4; ++column) EXPECT_EQ(Column(column), (std::vector<std::string>(3, ""))) << column;
+    for (int column = 1; column <= 4; ++column)
+        EXPECT_EQ(Column(column), (std::vector<std::string>(3, ""))) << column;
 
     FillGrid({{"1", "2", "3", "4"}, {"5", "6", "7", "8"}, {"9", "10", "11", "12"}});
     TypeOver(form->edBord, "2");
@@ -171,7 +197,8 @@ TEST_F(KvbTest, TheTableNumberColumnCannotBeEntered) {
     EXPECT_EQ(form->BordTab->Row(), 2);
     // A click on a table number leaves the current cell where it is.
     QHeaderView* numbers = form->BordTab->verticalHeader();
-    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {}, QPoint(10, numbers->sectionViewportPosition(0) + 5));
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {},
+                      QPoint(10, numbers->sectionViewportPosition(0) + 5));
     EXPECT_EQ(form->BordTab->Col(), 1);
     EXPECT_EQ(form->BordTab->Row(), 2);
 }

@@ -17,7 +17,8 @@ inline std::vector<Words> Decode(const std::string& bytes) {
     for (std::size_t at = 0; at + 14 <= bytes.size(); at += 14) {
         Words words{};
         for (std::size_t i = 0; i < 7; ++i)
-            words[i] = static_cast<unsigned char>(bytes[at + 2 * i]) | static_cast<unsigned char>(bytes[at + 2 * i + 1]) << 8;
+            words[i] = static_cast<unsigned char>(bytes[at + 2 * i]) |
+                       static_cast<unsigned char>(bytes[at + 2 * i + 1]) << 8;
         records.push_back(words);
     }
     return records;

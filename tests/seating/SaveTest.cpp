@@ -1,7 +1,7 @@
 // "Skriv ny fil": the check of the grid, the save dialog and the file it writes, also when
 // the disk refuses.
-#include <sys/file.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include "Fixture.h"
@@ -24,7 +24,8 @@ TEST_F(KvbTest, TheWorkedExampleTypedIntoTheGridIsWrittenAfterTheDialog) {
     EXPECT_TRUE(script->boxes.empty());
     const std::string bytes = ReadFile(path);
     ASSERT_EQ(bytes.size(), 224u);
-    EXPECT_EQ(bytes.substr(0, 14), std::string("\x01\x00\x01\x00\x01\x00\x01\x00\x02\x00\x03\x00\x04\x00", 14));
+    EXPECT_EQ(bytes.substr(0, 14),
+              std::string("\x01\x00\x01\x00\x01\x00\x01\x00\x02\x00\x03\x00\x04\x00", 14));
     EXPECT_EQ(Decode(bytes), kWorkedExample);
 }
 
@@ -54,7 +55,8 @@ TEST_F(KvbTest, ThreeTablesWithThreeStationaryPlayers) {
     SaveAs(Path("tre.KVB"));
     const std::vector<Words> records = Decode(ReadFile(Path("tre.KVB")));
     ASSERT_EQ(records.size(), 27u);
-    for (std::size_t i = 0; i < records.size(); ++i) EXPECT_EQ(records[i][6], 10 + static_cast<int>(i / 9)) << i;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        EXPECT_EQ(records[i][6], 10 + static_cast<int>(i / 9)) << i;
     EXPECT_EQ(records[26], (Words{9, 3, 9, 6, 7, 8, 12}));
 }
 
@@ -69,7 +71,11 @@ TEST_F(KvbTest, TwoTablesInThreeGroups) {
 }
 
 TEST_F(KvbTest, ARefusedNumberStopsTheSaveBeforeTheDialog) {
-    struct Case { int column, row; const char* number; std::string message; };
+    struct Case {
+        int column, row;
+        const char* number;
+        std::string message;
+    };
     const std::vector<Case> cases = {{1, 2, "9", FromUtf8("Spillernummer 9 er for høyt!")},
                                      {3, 1, "0", "Spillernummer 0 er for lavt!"},
                                      {4, 2, "3", "Spiller 3 sitter flere steder!"},

@@ -16,8 +16,10 @@ SeatingCounts Counts(int tables, int sitters, int groups) {
 }
 
 // The first round of group 1 from rows of four players; the other groups are built from it.
-std::vector<SeatingRecord> Build(const std::vector<std::array<int, 4>>& firstRound, const SeatingCounts& counts) {
-    std::vector<SeatingRecord> Seating(static_cast<std::size_t>(counts.TableCount * counts.GroupCount));
+std::vector<SeatingRecord> Build(const std::vector<std::array<int, 4>>& firstRound,
+                                 const SeatingCounts& counts) {
+    std::vector<SeatingRecord> Seating(
+        static_cast<std::size_t>(counts.TableCount * counts.GroupCount));
     for (std::size_t t = 0; t < firstRound.size(); ++t) {
         Seating[t] = FirstRound(static_cast<int>(t) + 1);
         for (std::size_t seat = 0; seat < 4; ++seat)
@@ -27,7 +29,8 @@ std::vector<SeatingRecord> Build(const std::vector<std::array<int, 4>>& firstRou
     return Seating;
 }
 
-std::vector<Words> Written(const std::vector<std::array<int, 4>>& firstRound, const SeatingCounts& counts) {
+std::vector<Words> Written(const std::vector<std::array<int, 4>>& firstRound,
+                           const SeatingCounts& counts) {
     platform::MemoryStream out;
     WriteSeating(out, Build(firstRound, counts), counts);
     const auto& bytes = out.Bytes();
@@ -46,17 +49,20 @@ void ExpectEveryPlayerOncePerRound(const std::vector<Words>& records, const Seat
                 if (inGroup && record[0] == round) players.insert(record.begin() + 3, record.end());
             }
             std::multiset<int> expected;
-            for (int p = 1; p <= counts.PlayerCount; ++p) expected.insert(group * counts.PlayerCount + p);
+            for (int p = 1; p <= counts.PlayerCount; ++p)
+                expected.insert(group * counts.PlayerCount + p);
             EXPECT_EQ(players, expected) << "group " << group + 1 << " round " << round;
         }
     }
 }
 
 TEST(SeatingFile, RotationMovesUpWrapsAtTheHighestMoverAndLeavesStationaryPlayers) {
-    struct Case { int player, low, high, expected; };
+    struct Case {
+        int player, low, high, expected;
+    };
     for (const Case& c : {Case{1, 0, 8, 2}, Case{7, 0, 8, 8}, Case{8, 0, 8, 1}, Case{8, 0, 7, 8},
-                          Case{7, 0, 7, 1}, Case{16, 8, 16, 9}, Case{9, 8, 16, 10}, Case{12, 0, 9, 12},
-                          Case{40000, 39600, 40000, 39601}})
+                          Case{7, 0, 7, 1}, Case{16, 8, 16, 9}, Case{9, 8, 16, 10},
+                          Case{12, 0, 9, 12}, Case{40000, 39600, 40000, 39601}})
         EXPECT_EQ(Rotate(static_cast<std::uint16_t>(c.player), c.low, c.high), c.expected)
             << c.player << " in " << c.low << ".." << c.high;
 }
@@ -103,7 +109,8 @@ TEST(SeatingFile, ASecondGroupPlaysTablesThreeAndFourWithPlayersNineToSixteen) {
 TEST(SeatingFile, StationaryPlayersKeepWhateverSeatTheyStartIn) {
     // Players 10, 11 and 12 sit North, South and East; the movers fill the other seats.
     const SeatingCounts counts = Counts(3, 3, 1);
-    const std::vector<Words> records = Written({{10, 1, 2, 3}, {4, 11, 5, 6}, {7, 8, 12, 9}}, counts);
+    const std::vector<Words> records =
+        Written({{10, 1, 2, 3}, {4, 11, 5, 6}, {7, 8, 12, 9}}, counts);
     ASSERT_EQ(records.size(), 27u);
     for (std::size_t i = 0; i < records.size(); ++i) {
         const std::size_t table = i / 9;
@@ -134,7 +141,7 @@ TEST(SeatingFile, ThreeGroupsNeverMixTheirPlayers) {
 
 // Counts the bytes and keeps the last record, so the largest file needs no memory.
 class TailStream : public platform::Stream {
-public:
+  public:
     std::int64_t size = 0;
     std::string last;
     std::size_t Read(void*, std::size_t) override { return 0; }
@@ -152,12 +159,14 @@ public:
 TEST(SeatingFile, TheLargestFileFitsEveryNumberInSixteenBits) {
     const SeatingCounts counts = Counts(100, 0, 100);
     std::vector<std::array<int, 4>> firstRound;
-    for (int t = 0; t < 100; ++t) firstRound.push_back({4 * t + 1, 4 * t + 2, 4 * t + 3, 4 * t + 4});
+    for (int t = 0; t < 100; ++t)
+        firstRound.push_back({4 * t + 1, 4 * t + 2, 4 * t + 3, 4 * t + 4});
     TailStream out;
     WriteSeating(out, Build(firstRound, counts), counts);
     EXPECT_EQ(out.size, 56'000'000);
     // Table 10000 in round 400: its first-round players 39997 to 40000 moved on 399 times.
-    EXPECT_EQ(Decode(out.last), (std::vector<Words>{{400, 10000, 400, 39996, 39997, 39998, 39999}}));
+    EXPECT_EQ(Decode(out.last),
+              (std::vector<Words>{{400, 10000, 400, 39996, 39997, 39998, 39999}}));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace platform {
 namespace {
 
 class StringGridTest : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<TStringGrid> grid = std::make_unique<TStringGrid>(nullptr);
 
     void SetUp() override {
@@ -115,10 +115,12 @@ TEST_F(StringGridTest, TheSelectCheckRefusesCellsHoweverTheMoveComes) {
 
     QTest::keyClick(grid->Editor(), Qt::Key_Tab);
     ExpectCurrent(3, 1);  // Tab passes over the refused cell
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(1, 1)).center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(1, 1)).center());
     ExpectCurrent(3, 1);
     EXPECT_TRUE(grid->selectedItems().empty() || grid->selectedItems()[0]->column() == 2);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(1, 0)).center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(1, 0)).center());
     ExpectCurrent(1, 2);
 }
 
