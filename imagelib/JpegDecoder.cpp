@@ -5,6 +5,7 @@
 // clang-format off
 #include <cstdio>
 #include <jpeglib.h>
+#include <jerror.h>
 // clang-format on
 
 #include <algorithm>
@@ -45,7 +46,27 @@ Session& sessionOf(j_common_ptr cinfo) { return *static_cast<Session*>(cinfo->cl
 
 [[noreturn]] void fail(j_common_ptr cinfo) { std::longjmp(sessionOf(cinfo).jump, 1); }
 
-void ignoreMessage(j_common_ptr, int) {}
+// Warnings that mean the coded data is damaged. libjpeg would go on with grey blocks; we refuse,
+// which also keeps a few bytes claiming a huge picture from costing the decode of all of it.
+bool damaged(int code) {
+    switch (code) {
+        case JWRN_ARITH_BAD_CODE:
+        case JWRN_BOGUS_PROGRESSION:
+        case JWRN_HIT_MARKER:
+        case JWRN_HUFF_BAD_CODE:
+        case JWRN_JPEG_EOF:
+        case JWRN_MUST_RESYNC:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Nothing is printed; harmless warnings (an unknown JFIF revision, stray bytes between
+// markers) are let pass.
+void onMessage(j_common_ptr cinfo, int level) {
+    if (level < 0 && damaged(cinfo->err->msg_code)) fail(cinfo);
+}
 void ignoreOutput(j_common_ptr) {}
 
 void ignoreStart(j_decompress_ptr) {}
@@ -77,7 +98,7 @@ void monitor(j_common_ptr common) {
 void connect(Session& session, Bytes data, Progress& progress) {
     session.cinfo.err = jpeg_std_error(&session.errors);
     session.errors.error_exit = fail;
-    session.errors.emit_message = ignoreMessage;
+    session.errors.emit_message = onMessage;
     session.errors.output_message = ignoreOutput;
     session.cinfo.client_data = &session;
     session.source.next_input_byte = data.data();

@@ -55,9 +55,21 @@ TEST(Damage, EveryCutGivesNoPicture) {
     }
 }
 
+// A download cut short and closed with an end marker: libjpeg alone would fill the rest grey.
+TEST(Damage, JpegCutInItsDataAndClosedIsRefused) {
+    const Bytes whole = encodeJpeg(photo(64, 48, 2), JpegKind::Colour);
+    for (std::size_t keep = whole.size() / 2; keep < whole.size() - 2; keep += 7) {
+        Bytes closed(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(keep));
+        closed.insert(closed.end(), {0xFF, 0xD9});
+        EXPECT_FALSE(decodeBytes(Format::Jpeg, closed)) << "cut at " << keep;
+    }
+}
+
 // PNG checks every chunk, so every flipped bit is refused; the other formats have no checksum
 // and may give a different picture, but never a crash or a wild size.
 TEST(Damage, FlippedBitsNeverCrashAndPngRefusesThem) {
+    ::testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStdout();
     for (const Sample& sample : samples()) {
         SCOPED_TRACE(sample.name);
         for (std::size_t at = 0; at < sample.data.size(); ++at) {
@@ -70,6 +82,10 @@ TEST(Damage, FlippedBitsNeverCrashAndPngRefusesThem) {
             }
         }
     }
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "")
+        << "the libraries' warnings are silenced";
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "")
+        << "the libraries' warnings are silenced";
 }
 
 TEST(Damage, RandomOverwritesNeverCrash) {
