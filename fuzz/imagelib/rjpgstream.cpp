@@ -1,0 +1,9 @@
+#include "StreamTarget.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return imagelib_fuzz::decodeOnce(
+        data, size,
+        [](const void* bytes, std::int32_t length, void** palette, IldaBitmap** picture) {
+            return rjpgstream(bytes, length, 24, 1, 1, picture, palette, imagelib_fuzz::goOn, 0);
+        });
+}
