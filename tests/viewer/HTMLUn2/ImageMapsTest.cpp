@@ -170,13 +170,11 @@ TEST(MapItem, FirstAreaAddedWinsAndOneWithoutHrefHidesTheRest) {
 TEST(MapItem, HostileCoordsNeverHangAndCirclesOrPolygonsBeyondTheLimitAreLeftOut) {
     const auto start = std::chrono::steady_clock::now();
     TMapItem map;
-    AddArea(map, {{HrefSy, "huge"},
-                  {CoordsSy, "0,0,2147483647,2147483647"}});  // a rectangle needs no limit
+    // A rectangle needs no limit; the second circle's box reaches 32768.
+    AddArea(map, {{HrefSy, "huge"}, {CoordsSy, "0,0,2147483647,2147483647"}});
     AddArea(map,
             {{HrefSy, "-"}, {ShapeSy, "circle"}, {CoordsSy, "-2147483648,$7FFFFFFF,2147483647"}});
-    AddArea(
-        map,
-        {{HrefSy, "-"}, {ShapeSy, "circle"}, {CoordsSy, "0,0,32767"}});  // its box reaches 32768
+    AddArea(map, {{HrefSy, "-"}, {ShapeSy, "circle"}, {CoordsSy, "0,0,32767"}});
     AddArea(map, {{HrefSy, "-"}, {ShapeSy, "poly"}, {CoordsSy, "0,0,32768,0,0,100"}});
     ASSERT_EQ(map.Areas.size(), 1u);
     EXPECT_EQ(LinkAt(map, 2147483647, 2147483647), "huge");
@@ -193,7 +191,7 @@ TEST(MapItem, HostileCoordsNeverHangAndCirclesOrPolygonsBeyondTheLimitAreLeftOut
     AddArea(big, {{HrefSy, "junk"},
                   {ShapeSy, std::string(100000, 'c')},
                   {CoordsSy, std::string(100000, '$')}});
-    ASSERT_EQ(big.Areas.size(), 3u);  // the junk has no number at all
+    ASSERT_EQ(big.Areas.size(), 3u);  // the junk reads as the one number 0
     EXPECT_EQ(LinkAt(big, 23000, 23000), "circle");
     EXPECT_EQ(LinkAt(big, -32767, 0), "-");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
