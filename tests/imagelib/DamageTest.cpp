@@ -43,7 +43,7 @@ bool sane(const Decoded& picture) {
                         picture->height <= 16384);
 }
 
-TEST(Damage, EveryCutGivesNoPicture) {
+TEST(DamagedPictures, EveryCutGivesNoPicture) {
     for (const Sample& sample : samples()) {
         SCOPED_TRACE(sample.name);
         ASSERT_TRUE(decodeBytes(sample.format, sample.data)) << "the whole file decodes";
@@ -56,7 +56,7 @@ TEST(Damage, EveryCutGivesNoPicture) {
 }
 
 // A download cut short and closed with an end marker: libjpeg alone would fill the rest grey.
-TEST(Damage, JpegCutInItsDataAndClosedIsRefused) {
+TEST(DamagedPictures, JpegCutInItsDataAndClosedIsRefused) {
     const Bytes whole = encodeJpeg(photo(64, 48, 2), JpegKind::Colour);
     for (std::size_t keep = whole.size() / 2; keep < whole.size() - 2; keep += 7) {
         Bytes closed(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(keep));
@@ -67,7 +67,7 @@ TEST(Damage, JpegCutInItsDataAndClosedIsRefused) {
 
 // PNG checks every chunk, so every flipped bit is refused; the other formats have no checksum
 // and may give a different picture, but never a crash or a wild size.
-TEST(Damage, FlippedBitsNeverCrashAndPngRefusesThem) {
+TEST(DamagedPictures, FlippedBitsNeverCrashAndPngRefusesThem) {
     ::testing::internal::CaptureStderr();
     ::testing::internal::CaptureStdout();
     for (const Sample& sample : samples()) {
@@ -88,7 +88,7 @@ TEST(Damage, FlippedBitsNeverCrashAndPngRefusesThem) {
         << "the libraries' warnings are silenced";
 }
 
-TEST(Damage, RandomOverwritesNeverCrash) {
+TEST(DamagedPictures, RandomOverwritesNeverCrash) {
     std::mt19937 random(2024);
     for (const Sample& sample : samples()) {
         SCOPED_TRACE(sample.name);
@@ -151,7 +151,7 @@ Bytes bmpClaiming(std::int32_t width, std::int32_t height) {
     return bmpFile(width, height, 24, 0, {}, Bytes(12, 0));
 }
 
-TEST(Bounds, PicturesOverTheBoundAreRefusedBeforeAllocating) {
+TEST(PictureBounds, PicturesOverTheBoundAreRefusedBeforeAllocating) {
     if (__sanitizer_install_malloc_and_free_hooks == nullptr) GTEST_SKIP() << "needs ASan";
     static const bool installed =
         __sanitizer_install_malloc_and_free_hooks(noteAllocation, noteFree) != 0;
@@ -177,7 +177,7 @@ TEST(Bounds, PicturesOverTheBoundAreRefusedBeforeAllocating) {
     }
 }
 
-TEST(Bounds, SidesUpToTheBoundAreAccepted) {
+TEST(PictureBounds, SidesUpToTheBoundAreAccepted) {
     const Image wide = quadrants(16384, 1, {0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF});
     const Decoded picture = decodeBytes(Format::Png, encodePng(wide, PngKind::Rgb8));
     ASSERT_TRUE(picture);

@@ -40,7 +40,7 @@ class PathOfLength {
     std::string path_;
 };
 
-TEST(EntryPoints, FileNamesUpTo255CharactersAreAccepted) {
+TEST(ImagelibEntryPoints, FileNamesUpTo255CharactersAreAccepted) {
     const Bytes data = encodePng(kPicture, PngKind::Rgb8);
     const PathOfLength longest(data, 255);
     ASSERT_EQ(longest.path().size(), 255u);
@@ -51,7 +51,7 @@ TEST(EntryPoints, FileNamesUpTo255CharactersAreAccepted) {
     EXPECT_FALSE(decodeFile(Format::Png, tooLong.path()));
 }
 
-TEST(EntryPoints, MissingEmptyAndFolderNamesGiveNoPicture) {
+TEST(ImagelibEntryPoints, MissingEmptyAndFolderNamesGiveNoPicture) {
     const TempFile empty(Bytes{}, "empty.png");
     for (const std::string& name :
          {std::string("/no/such/picture.png"), empty.path(), ::testing::TempDir(), std::string()}) {
@@ -62,14 +62,14 @@ TEST(EntryPoints, MissingEmptyAndFolderNamesGiveNoPicture) {
     }
 }
 
-TEST(EntryPoints, AFileOfAnotherFormatGivesNoPicture) {
+TEST(ImagelibEntryPoints, AFileOfAnotherFormatGivesNoPicture) {
     const Bytes png = encodePng(kPicture, PngKind::Rgb8);
     for (Format format : {Format::Jpeg, Format::Gif, Format::Bmp}) {
         EXPECT_FALSE(decodeBytes(format, png)) << nameOf(format);
     }
 }
 
-TEST(EntryPoints, NullOrEmptyArgumentsFailCleanly) {
+TEST(ImagelibEntryPoints, NullOrEmptyArgumentsFailCleanly) {
     const Bytes png = encodePng(kPicture, PngKind::Rgb8);
     IldaBitmap* picture = reinterpret_cast<IldaBitmap*>(0x1);  // must be reset to none
     EXPECT_EQ(rpngstream(nullptr, 100, 24, 1, &picture, nullptr, nullptr, 0), 0);
@@ -86,7 +86,7 @@ TEST(EntryPoints, NullOrEmptyArgumentsFailCleanly) {
 
 // Our screens are 24-bit: an 8-bit request gives the same 32-bit picture and leaves the
 // palette that the viewer passes as it was.
-TEST(EntryPoints, EightBitRequestsGiveTheSamePictureAndKeepThePalette) {
+TEST(ImagelibEntryPoints, EightBitRequestsGiveTheSamePictureAndKeepThePalette) {
     const Bytes gif = encodeGif(kPicture);
     int paletteObject = 0;
     void* palette = &paletteObject;
@@ -105,7 +105,7 @@ TEST(EntryPoints, EightBitRequestsGiveTheSamePictureAndKeepThePalette) {
         std::equal(eight->pixels, eight->pixels + eight->width * eight->height, full->pixels));
 }
 
-class SharedObject : public ::testing::Test {
+class ImagelibSharedObject : public ::testing::Test {
   protected:
     void SetUp() override {
         handle_ = dlopen(ILDA32T_PATH, RTLD_NOW | RTLD_LOCAL);
@@ -121,7 +121,7 @@ class SharedObject : public ::testing::Test {
     void* handle_ = nullptr;
 };
 
-TEST_F(SharedObject, HasItsFileNameAndExportsTheNineNames) {
+TEST_F(ImagelibSharedObject, HasItsFileNameAndExportsTheNineNames) {
     EXPECT_EQ(fs::path(ILDA32T_PATH).filename(), ILDA_FILE_NAME);
     for (const char* name : {"rgif", "rbmp", "rjpg", "rpng", "rjpgstream", "rgifstream",
                              "rbmpstream", "rpngstream", "ilda_free"}) {
@@ -130,7 +130,7 @@ TEST_F(SharedObject, HasItsFileNameAndExportsTheNineNames) {
 }
 
 // Each of the eight decoders, looked up by name, called with the viewer's argument order.
-TEST_F(SharedObject, EveryDecoderFoundByNameDecodes) {
+TEST_F(ImagelibSharedObject, EveryDecoderFoundByNameDecodes) {
     const Bytes png = encodePng(kPicture, PngKind::Rgb8),
                 jpeg = encodeJpeg(kPicture, JpegKind::Colour), gif = encodeGif(kPicture),
                 bmp = encodeBmp(kPicture, BmpKind::Bits24);

@@ -109,7 +109,7 @@ const Case kCases[] = {
     {"bmp rle4", Format::Bmp, [] { return encodeBmp(kTwoColours, BmpKind::Rle4); }, kTwoColours, 0},
 };
 
-TEST(Formats, EachVariantDecodesFromMemoryAndFromFile) {
+TEST(PictureFormats, EachVariantDecodesFromMemoryAndFromFile) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
         const Bytes data = c.encode();
@@ -123,7 +123,7 @@ TEST(Formats, EachVariantDecodesFromMemoryAndFromFile) {
     }
 }
 
-TEST(Formats, GifTransparentIndexGetsAlphaZeroAndKeepsItsColour) {
+TEST(PictureFormats, GifTransparentIndexGetsAlphaZeroAndKeepsItsColour) {
     // kColours' palette in order of appearance: red 0, green 1, blue 2, white 3.
     const Decoded picture = decodeBytes(Format::Gif, encodeGif(kColours, {.transparentIndex = 1}));
     ASSERT_TRUE(picture);
@@ -133,7 +133,7 @@ TEST(Formats, GifTransparentIndexGetsAlphaZeroAndKeepsItsColour) {
     EXPECT_EQ(pixelAt(*picture, 19, 13), kWhite);
 }
 
-TEST(Formats, GifFrameSitsAtItsPlaceOnTheScreen) {
+TEST(PictureFormats, GifFrameSitsAtItsPlaceOnTheScreen) {
     const Image frame = quadrants(4, 3, {kRed, kGreen, kBlue, kWhite});
     const Decoded picture = decodeBytes(
         Format::Gif,
@@ -148,7 +148,7 @@ TEST(Formats, GifFrameSitsAtItsPlaceOnTheScreen) {
     EXPECT_EQ(pixelAt(*picture, 9, 7), 0u);
 }
 
-TEST(Formats, GifFrameBeyondTheScreenWidensThePicture) {
+TEST(PictureFormats, GifFrameBeyondTheScreenWidensThePicture) {
     const Image frame = quadrants(4, 4, {kRed, kGreen, kBlue, kWhite});
     const Decoded picture = decodeBytes(
         Format::Gif, encodeGif(frame, {.screenWidth = 3, .screenHeight = 3, .left = 2, .top = 1}));
@@ -160,7 +160,7 @@ TEST(Formats, GifFrameBeyondTheScreenWidensThePicture) {
 
 // Run-length data written by hand: runs, an absolute group with its padding, a delta, an early
 // end of line and an early end of bitmap; what the data skips stays transparent.
-TEST(Formats, BmpRunLengthEscapes) {
+TEST(PictureFormats, BmpRunLengthEscapes) {
     const std::vector<std::uint32_t> palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
     const struct {
         const char* name;
@@ -196,7 +196,7 @@ TEST(Formats, BmpRunLengthEscapes) {
     }
 }
 
-TEST(Formats, BmpIndexBeyondThePaletteShowsBlack) {
+TEST(PictureFormats, BmpIndexBeyondThePaletteShowsBlack) {
     const Decoded picture = decodeBytes(Format::Bmp, bmpFile(2, 1, 8, 0, {0xFF0000}, {0, 7, 0, 0}));
     ASSERT_TRUE(picture);
     EXPECT_EQ(pixelAt(*picture, 0, 0), kRed);

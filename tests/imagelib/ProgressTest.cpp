@@ -39,7 +39,7 @@ std::vector<Sample> largeSamples() {
     };
 }
 
-TEST(Progress, GoingOnIsAskedAndTheDecodeSucceeds) {
+TEST(DecodeProgress, GoingOnIsAskedAndTheDecodeSucceeds) {
     for (const Sample& sample : largeSamples()) {
         SCOPED_TRACE(sample.name);
         calls = 0;
@@ -50,7 +50,7 @@ TEST(Progress, GoingOnIsAskedAndTheDecodeSucceeds) {
     }
 }
 
-TEST(Progress, StoppingEndsTheDecodeWithFailureAtOnce) {
+TEST(DecodeProgress, StoppingEndsTheDecodeWithFailureAtOnce) {
     for (const Sample& sample : largeSamples()) {
         SCOPED_TRACE(sample.name);
         calls = 0;
@@ -59,7 +59,7 @@ TEST(Progress, StoppingEndsTheDecodeWithFailureAtOnce) {
     }
 }
 
-TEST(Progress, TallNarrowPicturesAreAskedToo) {
+TEST(DecodeProgress, TallNarrowPicturesAreAskedToo) {
     calls = 0;
     const Image tall = quadrants(1, 600, {0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF});
     EXPECT_TRUE(decodeBytes(Format::Png, encodePng(tall, PngKind::Rgb8), goOn));
