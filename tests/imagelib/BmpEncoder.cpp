@@ -24,21 +24,15 @@ void putFileHeader(Bytes& out, std::size_t pixelOffset, std::size_t total) {
     put32(out, static_cast<std::uint32_t>(pixelOffset));
 }
 
-unsigned indexOf(const std::vector<std::uint32_t>& palette, std::uint32_t pixel) {
-    return static_cast<unsigned>(std::find(palette.begin(), palette.end(), pixel) -
-                                 palette.begin());
-}
-
 void padRow(Bytes& out, std::size_t rowStart) {
     while ((out.size() - rowStart) % 4 != 0) out.push_back(0);
 }
 
-void putIndexedRow(Bytes& out, const Image& image, int y, int bits,
-                   const std::vector<std::uint32_t>& palette) {
+void putIndexedRow(Bytes& out, const Indexed& image, int y, int bits) {
     const std::size_t start = out.size();
     unsigned byte = 0, filled = 0;
     for (int x = 0; x < image.width; ++x) {
-        byte = byte << bits | indexOf(palette, image.at(x, y));
+        byte = byte << bits | image.at(x, y);
         filled += bits;
         if (filled == 8) {
             out.push_back(static_cast<std::uint8_t>(byte));
@@ -66,13 +60,11 @@ void putDirectRow(Bytes& out, const Image& image, int y, BmpKind kind) {
 }
 
 // Runs of equal indices; each row ends with an end-of-line escape, the data with end-of-bitmap.
-void putRleRow(Bytes& out, const Image& image, int y, int bits,
-               const std::vector<std::uint32_t>& palette) {
+void putRleRow(Bytes& out, const Indexed& image, int y, int bits) {
     for (int x = 0; x < image.width;) {
-        const unsigned index = indexOf(palette, image.at(x, y));
+        const unsigned index = image.at(x, y);
         int run = 1;
-        while (x + run < image.width && run < 255 &&
-               indexOf(palette, image.at(x + run, y)) == index) {
+        while (x + run < image.width && run < 255 && image.at(x + run, y) == index) {
             ++run;
         }
         out.push_back(static_cast<std::uint8_t>(run));
@@ -147,17 +139,17 @@ Bytes bmpFile(std::int32_t width, std::int32_t height, int bitsPerPixel, std::ui
 
 Bytes encodeBmp(const Image& image, BmpKind kind, bool topDown) {
     const int bits = bitsOf(kind);
-    const std::vector<std::uint32_t> palette =
-        bits <= 8 ? paletteOf(image) : std::vector<std::uint32_t>{};
+    const Indexed indexed = bits <= 8 ? indexedOf(image) : Indexed{};
+    const std::vector<std::uint32_t>& palette = indexed.palette;
     if (palette.size() > (1u << std::min(bits, 8))) std::abort();
     const bool rle = kind == BmpKind::Rle8 || kind == BmpKind::Rle4;
     Bytes pixels;
     for (int row = 0; row < image.height; ++row) {
         const int y = topDown ? row : image.height - 1 - row;
         if (rle) {
-            putRleRow(pixels, image, y, bits, palette);
+            putRleRow(pixels, indexed, y, bits);
         } else if (bits <= 8) {
-            putIndexedRow(pixels, image, y, bits, palette);
+            putIndexedRow(pixels, indexed, y, bits);
         } else {
             putDirectRow(pixels, image, y, kind);
         }

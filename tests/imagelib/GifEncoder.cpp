@@ -1,6 +1,5 @@
 #include <gif_lib.h>
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "TestPictures.h"
@@ -59,8 +58,8 @@ Bytes encodeGif(const Image& image, const GifLayout& layout) {
     Bytes out;
     int error = 0;
     GifFileType* gif = EGifOpen(&out, append, &error);
-    const std::vector<std::uint32_t> palette = paletteOf(image);
-    ColorMapObject* map = colourMapOf(palette);
+    const Indexed indexed = indexedOf(image);
+    ColorMapObject* map = colourMapOf(indexed.palette);
     EGifSetGifVersion(gif, true);
     check(EGifPutScreenDesc(gif, layout.screenWidth ? layout.screenWidth : image.width,
                             layout.screenHeight ? layout.screenHeight : image.height, 8, 0, map));
@@ -70,8 +69,7 @@ Bytes encodeGif(const Image& image, const GifLayout& layout) {
     std::vector<GifPixelType> line(static_cast<std::size_t>(image.width));
     for (int y : rowOrder(image.height, layout.interlaced)) {
         for (int x = 0; x < image.width; ++x) {
-            line[x] = static_cast<GifPixelType>(
-                std::find(palette.begin(), palette.end(), image.at(x, y)) - palette.begin());
+            line[x] = static_cast<GifPixelType>(indexed.at(x, y));
         }
         check(EGifPutLine(gif, line.data(), image.width));
     }

@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <cstdlib>
 #include <random>
+#include <unordered_map>
 
 #include "TestPictures.h"
 
@@ -44,13 +46,17 @@ Image speckles(int width, int height, int count, unsigned seed) {
     return image;
 }
 
-std::vector<std::uint32_t> paletteOf(const Image& image) {
-    std::vector<std::uint32_t> palette;
+Indexed indexedOf(const Image& image) {
+    Indexed indexed{image.width, {}, {}};
+    std::unordered_map<std::uint32_t, std::uint8_t> indexOf;
     for (std::uint32_t pixel : image.pixels) {
-        if (std::find(palette.begin(), palette.end(), pixel) == palette.end())
-            palette.push_back(pixel);
+        const auto [at, added] =
+            indexOf.emplace(pixel, static_cast<std::uint8_t>(indexed.palette.size()));
+        if (added) indexed.palette.push_back(pixel);
+        if (indexed.palette.size() > 256) std::abort();
+        indexed.indices.push_back(at->second);
     }
-    return palette;
+    return indexed;
 }
 
 }  // namespace imagelib_test

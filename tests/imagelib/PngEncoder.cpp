@@ -35,15 +35,14 @@ void putSample(Bytes& row, unsigned value, bool sixteen) {
     if (sixteen) row.push_back(static_cast<std::uint8_t>(value));  // v * 257 keeps v on reading
 }
 
-Bytes rowOf(const Image& image, int y, PngKind kind, const std::vector<std::uint32_t>& palette) {
+Bytes rowOf(const Image& image, int y, PngKind kind, const Indexed& indexed) {
     Bytes row;
     const bool sixteen = kind == PngKind::Rgba16;
     for (int x = 0; x < image.width; ++x) {
         const std::uint32_t p = image.at(x, y);
         const unsigned a = p >> 24, r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
         if (kind == PngKind::Palette8) {
-            row.push_back(static_cast<std::uint8_t>(std::find(palette.begin(), palette.end(), p) -
-                                                    palette.begin()));
+            row.push_back(static_cast<std::uint8_t>(indexed.at(x, y)));
             continue;
         }
         putSample(row, r, sixteen);
@@ -83,13 +82,12 @@ Bytes encodePng(const Image& image, PngKind kind, bool interlaced) {
     png_set_IHDR(png, info, image.width, image.height, kind == PngKind::Rgba16 ? 16 : 8,
                  colourType(kind), interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    const std::vector<std::uint32_t> palette =
-        kind == PngKind::Palette8 ? paletteOf(image) : std::vector<std::uint32_t>{};
-    if (kind == PngKind::Palette8) writePalette(png, info, palette);
+    const Indexed indexed = kind == PngKind::Palette8 ? indexedOf(image) : Indexed{};
+    if (kind == PngKind::Palette8) writePalette(png, info, indexed.palette);
     png_write_info(png, info);
     std::vector<Bytes> rows;
     std::vector<png_bytep> pointers;
-    for (int y = 0; y < image.height; ++y) rows.push_back(rowOf(image, y, kind, palette));
+    for (int y = 0; y < image.height; ++y) rows.push_back(rowOf(image, y, kind, indexed));
     for (Bytes& row : rows) pointers.push_back(row.data());
     png_write_image(png, pointers.data());
     png_write_end(png, nullptr);

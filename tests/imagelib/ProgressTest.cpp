@@ -23,7 +23,7 @@ struct Sample {
     Bytes data;
 };
 
-std::vector<Sample> largeSamples() {
+std::vector<Sample> makeLargeSamples() {
     const Image picture = photo(700, 600, 3);
     const Image few = speckles(700, 600, 200, 3);
     const Image stripes = quadrants(700, 600, {0xFF000000, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF});
@@ -37,6 +37,12 @@ std::vector<Sample> largeSamples() {
         {"bmp", Format::Bmp, encodeBmp(picture, BmpKind::Bits24)},
         {"bmp rle8", Format::Bmp, encodeBmp(stripes, BmpKind::Rle8)},
     };
+}
+
+// Made once: encoding them costs more than decoding them.
+const std::vector<Sample>& largeSamples() {
+    static const std::vector<Sample> samples = makeLargeSamples();
+    return samples;
 }
 
 TEST(DecodeProgress, GoingOnIsAskedAndTheDecodeSucceeds) {

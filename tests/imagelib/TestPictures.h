@@ -23,8 +23,15 @@ Image quadrants(int width, int height, const std::array<std::uint32_t, 4>& colou
 Image photo(int width, int height, unsigned seed);
 // Each pixel one of `count` colours of a fixed palette, chosen at random.
 Image speckles(int width, int height, int count, unsigned seed);
-// The distinct colours of a picture in order of first appearance.
-std::vector<std::uint32_t> paletteOf(const Image& image);
+// The distinct colours of a picture (at most 256) in order of first appearance, and the index
+// of every pixel among them.
+struct Indexed {
+    int width = 0;
+    std::vector<std::uint32_t> palette;
+    std::vector<std::uint8_t> indices;
+    unsigned at(int x, int y) const { return indices[static_cast<std::size_t>(y) * width + x]; }
+};
+Indexed indexedOf(const Image& image);
 
 enum class PngKind { Rgba8, Rgb8, Grey8, GreyAlpha8, Palette8, Rgba16 };
 // Grey kinds take the red channel; Palette8 gives tRNS entries for colours that are not opaque.
