@@ -177,6 +177,14 @@ TEST(PictureBounds, PicturesOverTheBoundAreRefusedBeforeAllocating) {
     }
 }
 
+// A progressive file may repeat near-empty scans over a picture it claims to be huge; the scans
+// are limited. Ordinary progressive files have about ten.
+TEST(PictureBounds, JpegWithTooManyScansIsRefused) {
+    const Image picture = photo(16, 16, 4);
+    EXPECT_TRUE(decodeBytes(Format::Jpeg, encodeJpeg(picture, JpegKind::Progressive)));
+    EXPECT_FALSE(decodeBytes(Format::Jpeg, encodeJpeg(picture, JpegKind::ManyScans)));
+}
+
 TEST(PictureBounds, SidesUpToTheBoundAreAccepted) {
     const Image wide = quadrants(16384, 1, {0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF});
     const Decoded picture = decodeBytes(Format::Png, encodePng(wide, PngKind::Rgb8));

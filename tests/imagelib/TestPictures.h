@@ -37,7 +37,8 @@ enum class PngKind { Rgba8, Rgb8, Grey8, GreyAlpha8, Palette8, Rgba16 };
 // Grey kinds take the red channel; Palette8 gives tRNS entries for colours that are not opaque.
 Bytes encodePng(const Image& image, PngKind kind, bool interlaced = false);
 
-enum class JpegKind { Colour, Grey, Cmyk, Progressive };
+// ManyScans: grey, progressive, every coefficient in its own scan and refined once (127 scans).
+enum class JpegKind { Colour, Grey, Cmyk, Progressive, ManyScans };
 Bytes encodeJpeg(const Image& image, JpegKind kind, int quality = 95);
 
 struct GifLayout {
