@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QLabel>
 #include <QVariant>
 #include <QWidget>
 #include <cstdlib>
@@ -32,6 +33,14 @@ QFont MakeFont(const char* face, int height, bool bold) {
     font.setPixelSize(std::abs(height));
     font.setBold(bold);
     return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, const QFont& font) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setFont(font);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
 }
 
 void FitToContent(QWidget* client) {

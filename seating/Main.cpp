@@ -18,24 +18,11 @@ namespace seating {
 
 using platform::FromQString;
 using platform::Guarded;
+using platform::MakeLabel;
+using platform::Place;
 using platform::ToQString;
 
 namespace {
-
-QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, const QFont& font) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setFont(font);
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
-template <class Control>
-Control* Place(Control* control, int left, int top, int width, int height, const QFont& font) {
-    control->setGeometry(left, top, width, height);
-    control->setFont(font);
-    return control;
-}
 
 platform::TUpDown* MakeUpDown(QWidget* parent, QLineEdit* edit, int top, int minimum, int maximum,
                               const QFont& font) {

@@ -26,24 +26,11 @@ namespace startlist {
 
 using platform::FromQString;
 using platform::Guarded;
+using platform::MakeLabel;
+using platform::Place;
 using platform::ToQString;
 
 namespace {
-
-QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, const QFont& font) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setFont(font);
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
-template <class Control>
-Control* Place(Control* control, int left, int top, int width, int height, const QFont& font) {
-    control->setGeometry(left, top, width, height);
-    control->setFont(font);
-    return control;
-}
 
 std::string DateText(const std::string& fileName) {
     const auto date = platform::FileModificationDate(fileName);
