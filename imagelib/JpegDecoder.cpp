@@ -69,7 +69,8 @@ void onMessage(j_common_ptr cinfo, int level) {
 }
 void ignoreOutput(j_common_ptr) {}
 
-void ignoreStart(j_decompress_ptr) {}
+// The data is all in memory: nothing to open or close.
+void nothingToDo(j_decompress_ptr) {}
 
 // All the data is there from the start, so needing more means the file was cut.
 boolean refill(j_decompress_ptr cinfo) { fail(reinterpret_cast<j_common_ptr>(cinfo)); }
@@ -103,11 +104,11 @@ void connect(Session& session, Bytes data, Progress& progress) {
     session.cinfo.client_data = &session;
     session.source.next_input_byte = data.data();
     session.source.bytes_in_buffer = data.size();
-    session.source.init_source = ignoreStart;
+    session.source.init_source = nothingToDo;
     session.source.fill_input_buffer = refill;
     session.source.skip_input_data = skip;
     session.source.resync_to_restart = jpeg_resync_to_restart;
-    session.source.term_source = ignoreStart;
+    session.source.term_source = nothingToDo;
     session.monitor.progress_monitor = monitor;
     session.progress = &progress;
 }
