@@ -6,7 +6,8 @@
 namespace imagelib {
 
 bool fitsBounds(std::int64_t width, std::int64_t height) {
-    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide;
+    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
+           width * height <= kMaxPixels;
 }
 
 void freePicture(IldaBitmap* picture) noexcept {

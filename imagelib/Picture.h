@@ -9,8 +9,10 @@
 
 namespace imagelib {
 
-// A side longer than this is refused; it also keeps a picture at 2^28 pixels (1 GiB) at most.
+// Larger pictures are refused: a side over 16384 pixels, or more than 2^25 pixels (128 MiB of
+// picture), which is also the most the viewer takes.
 inline constexpr std::int64_t kMaxSide = 16384;
+inline constexpr std::int64_t kMaxPixels = std::int64_t{1} << 25;
 
 bool fitsBounds(std::int64_t width, std::int64_t height);
 

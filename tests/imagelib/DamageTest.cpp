@@ -160,6 +160,8 @@ TEST(PictureBounds, PicturesOverTheBoundAreRefusedBeforeAllocating) {
         {"png 20000 x 20000", Format::Png, pngClaiming(20000, 20000)},
         {"png 16385 x 1", Format::Png, pngClaiming(16385, 1)},
         {"png 1 x 16385", Format::Png, pngClaiming(1, 16385)},
+        {"png 8192 x 8192, too many pixels", Format::Png, pngClaiming(8192, 8192)},
+        {"bmp 16384 x 4096, too many pixels", Format::Bmp, bmpClaiming(16384, 4096)},
         {"jpeg 20000 x 20000", Format::Jpeg, jpegClaiming(20000, 20000)},
         {"gif 20000 x 20000", Format::Gif, gifClaiming(20000, 20000)},
         {"bmp 20000 x 20000", Format::Bmp, bmpClaiming(20000, 20000)},
